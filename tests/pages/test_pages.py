@@ -1,0 +1,148 @@
+#!/usr/bin/python3
+"""Checks the colouring pages and the page writer.
+
+Run: /usr/bin/python3 tests/pages/test_pages.py   (exit 0 = pass, 1 = fail)
+"""
+import os
+import struct
+import sys
+import tempfile
+import unittest
+
+import numpy as np
+
+REPO = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+sys.path.insert(0, os.path.join(REPO, "tools", "pages"))
+import editions  # noqa: E402
+import pagefile  # noqa: E402
+import quality  # noqa: E402
+
+
+def read_bytes(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def sample_page(seed=1):
+    """A page with boxes of 3-px lines: a valid page with a known layout."""
+    lines = np.zeros((pagefile.HEIGHT, pagefile.WIDTH), dtype=bool)
+    rng = np.random.RandomState(seed)
+    for _ in range(8):
+        x, y = rng.randint(20, 500), rng.randint(20, 300)
+        w, h = rng.randint(40, 140), rng.randint(40, 140)
+        lines[y:y + 3, x:x + w] = lines[y + h:y + h + 3, x:x + w] = True
+        lines[y:y + h + 3, x:x + 3] = lines[y:y + h + 3, x + w:x + w + 3] = True
+    return lines
+
+
+class PageFileFormat(unittest.TestCase):
+    def test_round_trip_and_same_bytes_every_time(self):
+        lines = sample_page()
+        with tempfile.TemporaryDirectory() as d:
+            a, b = os.path.join(d, "a.col"), os.path.join(d, "b.col")
+            pagefile.write_page(a, lines, 1)
+            pagefile.write_page(b, lines.copy(), 1)
+            data, again = read_bytes(a), read_bytes(b)
+            self.assertEqual(data, again)
+            sig, fields, back = pagefile.read_page(a)
+        self.assertEqual(sig, b"CO")
+        self.assertTrue((back == lines).all())
+        self.assertEqual(len(data), fields["bfSize"])
+
+    def test_header_fields_per_edition(self):
+        lines = sample_page(2)
+        for ed, sig in ((1, b"CO"), (2, b"C2"), (3, b"C3"), (4, b"C4"), (5, b"C5")):
+            data = pagefile.encode_page(lines, ed)
+            self.assertEqual(data[:2], sig)
+            size, clean, _, off = struct.unpack_from("<IHHI", data, 2)
+            bisize, w, h, planes, bits, comp = struct.unpack_from("<IiiHHI", data, 14)
+            self.assertEqual((clean, bisize, w, h, planes, bits, comp), (0, 40, 660, 460, 1, 1, 0))
+            # The program reads 14 + 1064 bytes of headers before seeking to the pixels.
+            self.assertGreaterEqual(off, 1078)
+            self.assertEqual(size, len(data))
+            self.assertEqual(size, off + 84 * 460)
+
+    def test_bit_layout_bottom_up_msb_first_set_is_paper(self):
+        lines = np.zeros((460, 660), dtype=bool)
+        lines[0, 0] = True          # top-left line pixel
+        lines[459, 9] = True        # bottom row, tenth pixel
+        data = pagefile.encode_page(lines, 3)
+        off = struct.unpack_from("<I", data, 10)[0]
+        bottom, top = data[off:off + 84], data[off + 459 * 84:off + 460 * 84]
+        self.assertEqual(top[0], 0x7F)
+        self.assertEqual(bottom[1], 0xBF)
+        self.assertEqual(bottom[0], 0xFF)
+        self.assertEqual(len(set(top[1:82])), 1)
+        self.assertEqual(top[1], 0xFF)
+
+    def test_rejects_wrong_size(self):
+        with self.assertRaises(ValueError):
+            pagefile.encode_page(np.zeros((460, 661), dtype=bool), 1)
+
+
+class QualityBarCatchesFaults(unittest.TestCase):
+    def test_good_sample_passes(self):
+        self.assertEqual(quality.failures(quality.measure(sample_page())), [])
+
+    def test_diagonal_leak_is_caught(self):
+        lines = sample_page()
+        lines[100:103, :] = False
+        for x in range(660):            # a 1-px diagonal staircase splits 4- but not 8-connected paper
+            lines[(100 + x // 2) % 460, x] = True
+        fails = " ".join(quality.failures(quality.measure(lines)))
+        self.assertIn("diagonal leak", fails)
+
+    def test_speck_thin_lines_and_empty_page_are_caught(self):
+        lines = sample_page()
+        lines[400:410, 600:610] = True
+        lines[403:406, 603:606] = False             # 9-px paper speck
+        self.assertIn("area of 9 px", " ".join(quality.failures(quality.measure(lines))))
+        thin = np.zeros((460, 660), dtype=bool)
+        for k in range(10):
+            thin[20 + 40 * k, :] = True
+        fails = " ".join(quality.failures(quality.measure(thin)))
+        self.assertIn("outline width", fails)
+        fails = " ".join(quality.failures(quality.measure(np.zeros((460, 660), dtype=bool))))
+        self.assertIn("fillable", fails)
+        self.assertIn("covers", fails)
+
+    def test_bad_headers_are_caught(self):
+        data = bytearray(pagefile.encode_page(sample_page(), 1))
+        self.assertEqual(quality.format_problems(bytes(data), 1), [])
+        self.assertTrue(quality.format_problems(bytes(data), 2))       # another edition's signature
+        data[6] = 1                                                     # page-clean flag
+        self.assertTrue(quality.format_problems(bytes(data), 1))
+
+
+class CommittedPages(unittest.TestCase):
+    def test_every_committed_page_meets_the_bar(self):
+        files, folder_problems = quality.default_files(complete=False)
+        self.assertEqual(folder_problems, [])
+        self.assertTrue(files, "no page files found")
+        bad = []
+        for f in files:
+            _, fails = quality.check_file(f)
+            if fails:
+                bad.append("%s: %s" % (os.path.basename(f), "; ".join(fails)))
+        self.assertEqual(bad, [])
+
+    def test_choice_file_lists_every_page_present(self):
+        for ed in range(1, 6):
+            d = editions.pages_dir(ed)
+            if not os.path.isdir(d):
+                continue
+            present = [n for n in editions.page_names(ed) if os.path.exists(os.path.join(d, n))]
+            choices = os.path.join(d, "CHOICES.tsv")
+            self.assertTrue(os.path.exists(choices), choices)
+            with open(choices, encoding="utf-8") as f:
+                rows = [l.split("\t") for l in f.read().splitlines()[1:] if l]
+            listed = {r[0] for r in rows}
+            self.assertEqual(sorted(set(present) - listed), [], "edition %d" % ed)
+            for r in rows:
+                self.assertGreaterEqual(len(r), 4, r)
+                self.assertTrue(all(c.strip() for c in r[:4]), r)
+
+
+if __name__ == "__main__":
+    r = unittest.main(exit=False, verbosity=1).result
+    sys.exit(0 if r.wasSuccessful() else 1)
