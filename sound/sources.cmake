@@ -1,0 +1,10 @@
+list(APPEND TW_PORTABLE_SOURCES
+  sound/midifile.cpp
+  sound/sequencer.cpp
+  sound/virtual_midi.cpp
+  sound/music.cpp
+)
+list(APPEND TW_WIN32_SOURCES
+  sound/winmm_midi.cpp
+  sound/music_player.cpp
+)
