@@ -1,0 +1,1 @@
+"""Generators of the programs' bitmaps, icons, cursor and wave sounds."""
