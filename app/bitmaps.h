@@ -1,0 +1,24 @@
+// The bitmaps loaded at start-up and kept for the whole run.
+#pragma once
+
+#include <windows.h>
+
+constexpr int kPageButtonCount = 6;  // Quit, Print, Clear, Info, Up, Down
+
+struct ScreenBitmaps {
+    HBITMAP topBottomBorder;
+    HBITMAP leftRightBorder;
+    HBITMAP dotPattern;
+    HBITMAP dotPatternShadow;
+    HBITMAP buttonUp[kPageButtonCount];    // indexed by command id - ID_QUIT
+    HBITMAP buttonDown[kPageButtonCount];
+    HBITMAP titles;
+};
+
+extern ScreenBitmaps gBitmaps;
+
+// Loads the seventeen bitmaps in table order; a missing one stays null.
+void LoadScreenBitmaps(HINSTANCE instance);
+
+// Deletes DotPattern and the twelve button bitmaps (the others live to the end).
+void DeleteScreenBitmaps();

@@ -1,0 +1,77 @@
+#include "app/startup.h"
+
+#include "app/bitmaps.h"
+#include "app/display.h"
+#include "app/edition.h"
+#include "app/globals.h"
+#include "app/ids.h"
+#include "app/mainwnd.h"
+#include "app/text.h"
+#include "page/palette.h"
+#include "sound/sounds.h"
+#include "support/gmem.h"
+#include "support/low_memory.h"
+
+HINSTANCE hInst = nullptr;
+HWND hwndMain = nullptr;
+ScreenState gScreen;
+
+void ResetScreenState() {
+    gScreen = ScreenState{};
+    gScreen.screenPhase = PHASE_INTRO_PENDING;
+    gScreen.pageIndex = 0;
+    gScreen.selectedSwatchId = ID_SWATCH_FIRST + 1;
+    gScreen.currentColour = 2;
+}
+
+void RegisterMainClass(HINSTANCE instance) {
+    WNDCLASSA wc = {};
+    wc.style = CS_BYTEALIGNWINDOW;
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, "TWLIcon");
+    wc.lpszClassName = gEdition.className;
+    RegisterClassA(&wc);
+}
+
+bool InitInstance(HINSTANCE instance, int showCommand) {
+    hInst = instance;
+    HWND window = CreateWindowExA(0, gEdition.className, gEdition.windowTitle, WS_POPUP, 0, 0, 800,
+                                  600, nullptr, nullptr, instance, nullptr);
+    if (!window) return false;
+    hwndMain = window;
+    if (CheckDisplay(hwndMain)) return false;
+    SetFullScreenMode();
+    SetOutOfMemoryHandler(AskRetryOnLowMemory);
+    if (!AllocateGlobalBlocks()) return false;
+    LoadScreenBitmaps(instance);
+    LoadSounds(instance);
+    if (!SetTimer(hwndMain, TIMER_ID_UI, kUiTimerPeriod, nullptr)) {
+        const char* text = LoadText(IDS_TIMER_FAILED, 0);
+        const char* caption = LoadText(IDS_STARTUP_CAPTION, 1);
+        MessageBoxA(hwndMain, text, caption, MB_ICONWARNING);
+        ShutdownApp(hwndMain);
+        return false;
+    }
+    ShowWindow(hwndMain, showCommand);
+    return true;
+}
+
+LRESULT ShutdownApp(HWND window) {
+    if (gScreen.editCursor) {
+        DestroyCursor(gScreen.editCursor);
+        gScreen.editCursor = nullptr;
+        if (gScreen.currentCursor != gScreen.arrowCursor && gScreen.currentCursor != gScreen.waitCursor)
+            gScreen.currentCursor = gScreen.arrowCursor;
+    }
+    KillTimer(window, TIMER_ID_UI);
+    ReleaseSounds();
+    DeleteScreenBitmaps();
+    FreeGlobalBlock(lpDib);
+    FreeGlobalBlock(lpDibClear);
+    FreeGlobalBlock(lpDibPrint);
+    ReleasePagePalette(window);
+    RestoreScreenMode();
+    PostQuitMessage(0);
+    return 0;
+}

@@ -1,0 +1,73 @@
+# The portable logic on the host: unit tests, sanitizers, fuzzers, command-line tools.
+set(TW_ROOT ${CMAKE_SOURCE_DIR})
+add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+
+option(TW_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(TW_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+add_library(tintwell_portable STATIC ${TW_PORTABLE_SOURCES} ${TW_NATIVE_SOURCES})
+target_include_directories(tintwell_portable PUBLIC ${TW_ROOT})
+find_package(Threads REQUIRED)
+target_link_libraries(tintwell_portable PUBLIC Threads::Threads)
+
+find_package(GTest QUIET)
+if(NOT GTest_FOUND)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+endif()
+include(GoogleTest)
+
+file(GLOB TW_UNIT_TESTS CONFIGURE_DEPENDS ${TW_ROOT}/tests/unit/*_test.cpp)
+file(GLOB TW_UNIT_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/unit/support/*.cpp)
+add_executable(unit_tests ${TW_UNIT_TESTS} ${TW_UNIT_SUPPORT} ${TW_ROOT}/editions/1/edition.cpp)
+target_link_libraries(unit_tests PRIVATE tintwell_portable GTest::gtest_main)
+gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST PROPERTIES LABELS unit)
+
+# Command-line tools: tools/native/<name>.cpp, one program each.
+file(GLOB TW_NATIVE_TOOLS CONFIGURE_DEPENDS ${TW_ROOT}/tools/native/*.cpp)
+foreach(src ${TW_NATIVE_TOOLS})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src} ${TW_ROOT}/editions/1/edition.cpp)
+  target_link_libraries(${name} PRIVATE tintwell_portable)
+endforeach()
+
+# Benchmarks: tests/bench/*_bench.cpp, one program each (run by tools/bench.sh, not by CTest).
+file(GLOB TW_BENCH CONFIGURE_DEPENDS ${TW_ROOT}/tests/bench/*_bench.cpp)
+foreach(src ${TW_BENCH})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src} ${TW_ROOT}/editions/1/edition.cpp)
+  target_link_libraries(${name} PRIVATE tintwell_portable)
+endforeach()
+
+# Fuzz targets: tests/fuzz/<name>_fuzz.cpp defining LLVMFuzzerTestOneInput. With clang they become
+# libFuzzer programs (TW_FUZZ=ON); otherwise a small randomised driver runs them.
+option(TW_FUZZ "Build libFuzzer targets (needs clang)" OFF)
+file(GLOB TW_FUZZ_TARGETS CONFIGURE_DEPENDS ${TW_ROOT}/tests/fuzz/*_fuzz.cpp)
+foreach(src ${TW_FUZZ_TARGETS})
+  get_filename_component(name ${src} NAME_WE)
+  if(TW_FUZZ)
+    add_executable(${name} ${src} ${TW_ROOT}/editions/1/edition.cpp)
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  else()
+    add_executable(${name} ${src} ${TW_ROOT}/tests/fuzz/driver/random_driver.cpp ${TW_ROOT}/editions/1/edition.cpp)
+    # A short deterministic run of every fuzz target is part of the unit tests.
+    add_test(NAME ${name}_smoke COMMAND ${name} -runs=3000 -seed=1)
+    set_tests_properties(${name}_smoke PROPERTIES LABELS fuzz)
+  endif()
+  target_link_libraries(${name} PRIVATE tintwell_portable)
+endforeach()
+
+# Python checks of generated content (resources, pages): tests/<area>/*.py registered by name.
+find_program(TW_PYTHON /usr/bin/python3)
+foreach(check tests/resources/check_resources.py tests/pages/test_pages.py)
+  if(EXISTS ${TW_ROOT}/${check})
+    get_filename_component(name ${check} NAME_WE)
+    add_test(NAME ${name} COMMAND ${TW_PYTHON} ${TW_ROOT}/${check} WORKING_DIRECTORY ${TW_ROOT})
+    set_tests_properties(${name} PROPERTIES LABELS content TIMEOUT 900)
+  endif()
+endforeach()

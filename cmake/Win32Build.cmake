@@ -1,0 +1,77 @@
+# The five programs, the Win32 unit tests and the end-to-end tests, all run under Wine.
+set(TW_ROOT ${CMAKE_SOURCE_DIR})
+# Test programs run under Wine, through the test environment of tools/test.sh.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${TW_ROOT}/tools/wine-run.sh)
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+add_compile_options(-Wall -Wextra -Wno-unused-parameter -Wno-cast-function-type)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
+# A plain -static: otherwise the programs import libwinpthread-1.dll.
+set(TW_LINK_OPTIONS -static -static-libgcc -static-libstdc++)
+
+add_library(tintwell_core STATIC ${TW_PORTABLE_SOURCES} ${TW_WIN32_SOURCES})
+target_include_directories(tintwell_core PUBLIC ${TW_ROOT})
+target_link_libraries(tintwell_core PUBLIC gdi32 user32 winmm comdlg32 ddraw kernel32)
+
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${TW_ROOT}")
+file(GLOB_RECURSE TW_RESOURCE_FILES CONFIGURE_DEPENDS
+     ${TW_ROOT}/editions/*.bmp ${TW_ROOT}/editions/*.wav ${TW_ROOT}/editions/*.cur
+     ${TW_ROOT}/editions/*.ico ${TW_ROOT}/editions/*.rc)
+
+foreach(n 1 2 3 4 5)
+  if(n EQUAL 1)
+    set(exe tintwell)
+  else()
+    set(exe tintwell${n})
+  endif()
+  set(rc ${TW_ROOT}/editions/${n}/tintwell${n}.rc)
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${TW_RESOURCE_FILES}")
+  add_executable(${exe} WIN32 ${TW_ROOT}/app/winmain.cpp ${TW_ROOT}/editions/${n}/edition.cpp ${rc})
+  target_link_libraries(${exe} PRIVATE tintwell_core)
+  target_link_options(${exe} PRIVATE ${TW_LINK_OPTIONS} -mwindows)
+  list(APPEND TW_PROGRAMS ${exe})
+endforeach()
+
+# A tiny program that keeps one Wine process alive for a whole test run.
+add_executable(wineidle WIN32 ${TW_ROOT}/tests/support/wineidle.c)
+target_link_options(wineidle PRIVATE -static -mwindows)
+
+# GoogleTest, cross-built with the same toolchain.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# Win32 unit tests: the core library built for edition 1, tested in-process.
+file(GLOB TW_WIN32_TESTS CONFIGURE_DEPENDS ${TW_ROOT}/tests/win32/*_test.cpp)
+file(GLOB TW_WIN32_TEST_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/win32/support/*.cpp)
+add_executable(win32_tests ${TW_WIN32_TESTS} ${TW_WIN32_TEST_SUPPORT} ${TW_ROOT}/tests/win32/test_main.cpp
+               ${TW_ROOT}/editions/1/edition.cpp ${TW_ROOT}/editions/1/tintwell1.rc)
+target_link_libraries(win32_tests PRIVATE tintwell_core gtest)
+target_link_options(win32_tests PRIVATE ${TW_LINK_OPTIONS})
+gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                     PROPERTIES LABELS win32 TIMEOUT 120)
+
+# End-to-end tests: Win32 programs that start the real programs and drive them.
+file(GLOB TW_E2E_TESTS CONFIGURE_DEPENDS ${TW_ROOT}/tests/e2e/*_test.cpp)
+file(GLOB TW_E2E_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/e2e/support/*.cpp)
+add_executable(e2e_tests ${TW_E2E_TESTS} ${TW_E2E_SUPPORT} ${TW_ROOT}/tests/e2e/e2e_main.cpp
+               ${TW_ROOT}/app/edition_table.cpp)
+target_include_directories(e2e_tests PRIVATE ${TW_ROOT})
+target_link_libraries(e2e_tests PRIVATE gtest gdi32 user32 psapi)
+target_link_options(e2e_tests PRIVATE ${TW_LINK_OPTIONS})
+add_dependencies(e2e_tests ${TW_PROGRAMS})
+gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_FILTER "-DisplaySize*"
+                     PROPERTIES LABELS e2e TIMEOUT 300 RUN_SERIAL TRUE)
+
+# Benchmarks (not tests): tests/bench/*_wbench.cpp, each its own program.
+file(GLOB TW_WBENCH CONFIGURE_DEPENDS ${TW_ROOT}/tests/bench/*_wbench.cpp)
+foreach(src ${TW_WBENCH})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src} ${TW_ROOT}/editions/1/edition.cpp)
+  target_link_libraries(${name} PRIVATE tintwell_core)
+  target_link_options(${name} PRIVATE ${TW_LINK_OPTIONS})
+endforeach()
+
+# The display-size tests need virtual displays of other sizes.
+add_test(NAME e2e_display_sizes
+         COMMAND ${TW_ROOT}/tools/display-size-test.sh $<TARGET_FILE:e2e_tests>)
+set_tests_properties(e2e_display_sizes PROPERTIES LABELS e2e TIMEOUT 300 RUN_SERIAL TRUE)

@@ -1,0 +1,4 @@
+// This program is edition 1.
+#include "app/edition.h"
+
+const EditionInfo& gEdition = kEditions[1 - 1];

@@ -1,0 +1,3 @@
+#include "page/page_image.h"
+
+PageImage gPageImage;

@@ -1,0 +1,15 @@
+// The eight short wave sounds of the program, played from its resources.
+#pragma once
+
+#include <windows.h>
+
+constexpr int kSoundCount = 8;
+
+void LoadSounds(HINSTANCE instance);  // finds and locks wave resources 1..8
+void ReleaseSounds();                 // resource memory belongs to the image: nothing to free
+
+// Play asynchronously from memory, stopping any wave sound that plays. A sound
+// whose resource is missing stops the current sound instead.
+void PlaySoundOnce(int sound);
+void PlaySoundLoop(int sound);
+void StopSounds();

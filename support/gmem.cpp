@@ -1,0 +1,66 @@
+#include "support/gmem.h"
+
+#include "support/assert.h"
+
+uint8_t* lpDib = nullptr;
+uint8_t* lpDibClear = nullptr;
+uint8_t* lpDibPrint = nullptr;
+
+namespace {
+OutOfMemoryHandler gHandler = nullptr;
+int gHandlerDepth = 0;  // the handler's own box may allocate: never ask twice at once
+bool gHaveTestAllocator = false;
+BlockAllocator gTestAllocator;
+
+BlockAllocator Allocator() { return gHaveTestAllocator ? gTestAllocator : PlatformBlockAllocator(); }
+
+bool AskHandler(size_t bytes) {
+    if (!gHandler || gHandlerDepth != 0) return false;
+    ++gHandlerDepth;
+    const bool retry = gHandler(bytes);
+    --gHandlerDepth;
+    return retry;
+}
+}  // namespace
+
+void SetBlockAllocator(const BlockAllocator* allocator) {
+    gHaveTestAllocator = allocator != nullptr;
+    if (allocator) gTestAllocator = *allocator;
+}
+
+OutOfMemoryHandler SetOutOfMemoryHandler(OutOfMemoryHandler handler) {
+    OutOfMemoryHandler previous = gHandler;
+    gHandler = handler;
+    return previous;
+}
+
+uint8_t* AllocGlobalBlock(size_t bytes) {
+    for (;;) {
+        if (void* block = Allocator().allocate(bytes)) return static_cast<uint8_t*>(block);
+        if (!AskHandler(bytes)) return nullptr;
+    }
+}
+
+void FreeGlobalBlock(uint8_t*& block) {
+    if (!block) return;
+    Allocator().release(block);
+    block = nullptr;
+}
+
+bool AllocateGlobalBlocks() {
+    bool ok = false;
+    if (!(lpDib = AllocGlobalBlock(kDibBytes)))
+        ReportAssertion("lpDib", "Gmem", 20);
+    else if (!(lpDibClear = AllocGlobalBlock(kDibBytes)))
+        ReportAssertion("lpDibClear", "Gmem", 26);
+    else if (!(lpDibPrint = AllocGlobalBlock(kDibPrintBytes)))
+        ReportAssertion("lpDibPrint", "Gmem", 31);
+    else
+        ok = true;
+    if (!ok) {
+        FreeGlobalBlock(lpDib);
+        FreeGlobalBlock(lpDibClear);
+        FreeGlobalBlock(lpDibPrint);
+    }
+    return ok;
+}

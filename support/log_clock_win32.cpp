@@ -1,0 +1,6 @@
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "support/log.h"
+
+uint32_t LogClockMillis() { return timeGetTime(); }

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs everything needed to build, run and test Tintwell on Debian 12.
+# Idempotent: does nothing (and prints nothing) when every package is present.
+set -euo pipefail
+
+packages=(
+  cmake make g++ clang ninja-build git
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  wine wine32:i386 wine64
+  libxrandr2:i386 libxi6:i386 libxrender1:i386 libxcursor1:i386
+  libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 libgl1:i386
+  xvfb x11-utils xdotool imagemagick
+  googletest fonts-liberation fonts-dejavu-core
+  python3 python3-pil python3-numpy python3-scipy python3-skimage librsvg2-bin
+  ghostscript sox fluidsynth fluid-soundfont-gm
+  libclang-rt-14-dev
+)
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
+missing=()
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+  need_update=1
+fi
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "setup: installing ${#missing[@]} package(s): ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+echo "setup: done"

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: native unit tests, Win32 tests and
+# end-to-end tests under Wine on a virtual display, then prints CTest's summary.
+# Usage: tools/test.sh [ctest arguments...]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash tools/setup.sh
+
+build=$root/build
+cmake -S . -B "$build/native" -G Ninja >/dev/null
+cmake --build "$build/native" -j"$(nproc)"
+cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+cmake --build "$build/win32" -j"$(nproc)"
+
+source tools/wine-env.sh
+cleanup() {
+  stop_wine_session
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
+start_xvfb 800x600x16
+wine_prefix_init "$build/wineprefix"
+start_wine_session "$build/win32/wineidle.exe"
+
+# One CTest run over both builds, so one summary closes the output.
+printf 'subdirs("native")\nsubdirs("win32")\n' >"$build/CTestTestfile.cmake"
+cd "$build"
+ctest --output-on-failure -j1 "$@"

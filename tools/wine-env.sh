@@ -1,0 +1,52 @@
+# Sourced by the scripts that run the programs under Wine: quiet Wine, no
+# Mono/Gecko prompts, and a null sound device so ALSA stays silent.
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+tw_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$tw_root/tools/alsa-null.conf"
+
+# wine_prefix_init DIR: a ready private prefix (window manager off, GDI renderer).
+wine_prefix_init() {
+  local prefix=$1
+  export WINEPREFIX=$prefix
+  if [ ! -f "$prefix/.tintwell-ready" ]; then
+    mkdir -p "$prefix"
+    wineboot -i >/dev/null 2>&1
+    # Without a window manager Wine waits 2 s on every window close unless unmanaged.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null 2>&1
+    wineserver -w
+    touch "$prefix/.tintwell-ready"
+  fi
+}
+
+# start_xvfb WxHxD: starts a virtual display on a free number; sets DISPLAY and XVFB_PID.
+start_xvfb() {
+  local size=$1 fdfile
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local i
+  for i in $(seq 1 200); do
+    [ -s "$fdfile" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(tr -d '\n' <"$fdfile")"
+  rm -f "$fdfile"
+}
+
+# start_wine_session: the wineserver and one long-lived idle Wine process for a run,
+# started with their output redirected so no test inherits a pipe from them.
+start_wine_session() {
+  local idle=$1
+  wineserver -p >/dev/null 2>&1 || true
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
+  wine "$idle" >/dev/null 2>&1 </dev/null &
+  WINE_IDLE_PID=$!
+}
+
+stop_wine_session() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+  [ -n "${WINE_IDLE_PID:-}" ] && kill "$WINE_IDLE_PID" >/dev/null 2>&1 || true
+  WINE_IDLE_PID=
+}
