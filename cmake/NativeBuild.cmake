@@ -22,7 +22,7 @@ endif()
 include(GoogleTest)
 
 file(GLOB TW_UNIT_TESTS CONFIGURE_DEPENDS ${TW_ROOT}/tests/unit/*_test.cpp)
-file(GLOB TW_UNIT_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/unit/support/*.cpp)
+file(GLOB TW_UNIT_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/unit/support/*.cpp ${TW_ROOT}/tests/testdata/*.cpp)
 add_executable(unit_tests ${TW_UNIT_TESTS} ${TW_UNIT_SUPPORT} ${TW_ROOT}/editions/1/edition.cpp)
 target_link_libraries(unit_tests PRIVATE tintwell_portable GTest::gtest_main)
 gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST PROPERTIES LABELS unit)

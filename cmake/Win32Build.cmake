@@ -43,7 +43,9 @@ include(GoogleTest)
 # Win32 unit tests: the core library built for edition 1, tested in-process.
 file(GLOB TW_WIN32_TESTS CONFIGURE_DEPENDS ${TW_ROOT}/tests/win32/*_test.cpp)
 file(GLOB TW_WIN32_TEST_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/win32/support/*.cpp)
-add_executable(win32_tests ${TW_WIN32_TESTS} ${TW_WIN32_TEST_SUPPORT} ${TW_ROOT}/tests/win32/test_main.cpp
+# Portable helpers that write test data (page files, songs) for any test program.
+file(GLOB TW_TESTDATA CONFIGURE_DEPENDS ${TW_ROOT}/tests/testdata/*.cpp)
+add_executable(win32_tests ${TW_WIN32_TESTS} ${TW_WIN32_TEST_SUPPORT} ${TW_TESTDATA} ${TW_ROOT}/tests/win32/test_main.cpp
                ${TW_ROOT}/editions/1/edition.cpp ${TW_ROOT}/editions/1/tintwell1.rc)
 target_link_libraries(win32_tests PRIVATE tintwell_core gtest)
 target_link_options(win32_tests PRIVATE ${TW_LINK_OPTIONS})
@@ -53,7 +55,7 @@ gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # End-to-end tests: Win32 programs that start the real programs and drive them.
 file(GLOB TW_E2E_TESTS CONFIGURE_DEPENDS ${TW_ROOT}/tests/e2e/*_test.cpp)
 file(GLOB TW_E2E_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/e2e/support/*.cpp)
-add_executable(e2e_tests ${TW_E2E_TESTS} ${TW_E2E_SUPPORT} ${TW_ROOT}/tests/e2e/e2e_main.cpp
+add_executable(e2e_tests ${TW_E2E_TESTS} ${TW_E2E_SUPPORT} ${TW_TESTDATA} ${TW_ROOT}/tests/e2e/e2e_main.cpp
                ${TW_ROOT}/app/edition_table.cpp)
 target_include_directories(e2e_tests PRIVATE ${TW_ROOT})
 target_link_libraries(e2e_tests PRIVATE gtest gdi32 user32 psapi)
