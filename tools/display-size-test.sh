@@ -15,7 +15,7 @@ for size in 640x480x16 800x600x16 1024x768x16; do
     unset WINE_IDLE_PID
     start_xvfb "$size"
     trap 'stop_wine_session; kill $XVFB_PID 2>/dev/null; rm -rf "$work"' EXIT
-    start_wine_session "$root/build/win32/wineidle.exe"
+    start_wine_session "${TW_BUILD:-$root/build}/win32/wineidle.exe"
     echo "== display $size"
     wine "$e2e" --gtest_filter='DisplaySize*' --gtest_also_run_disabled_tests
   ) || status=1

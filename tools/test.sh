@@ -7,7 +7,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash tools/setup.sh
 
-build=$root/build
+# TW_BUILD puts the build (and its Wine prefix) elsewhere, e.g. one per engineer.
+build=${TW_BUILD:-$root/build}
 cmake -S . -B "$build/native" -G Ninja >/dev/null
 cmake --build "$build/native" -j"$(nproc)"
 cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
@@ -22,6 +23,7 @@ trap cleanup EXIT
 start_xvfb 800x600x16
 wine_prefix_init "$build/wineprefix"
 start_wine_session "$build/win32/wineidle.exe"
+export TW_BUILD=$build
 
 # One CTest run over both builds, so one summary closes the output.
 printf 'subdirs("native")\nsubdirs("win32")\n' >"$build/CTestTestfile.cmake"
