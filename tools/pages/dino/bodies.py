@@ -1,0 +1,403 @@
+"""Parametric dinosaur body plans drawn as colouring-page line art.
+
+A dinosaur is built in its own frame (hip at the origin, ground at y = leg
+length, facing right) from tubes along smooth spines: far legs, then the
+tail-body-neck tube, then the head with its crests, frills and horns, then the
+near legs and surface details. Each genus is a set of parameters (see genera.py).
+"""
+import math
+
+from .svgkit import tube_sides, place, ellipse_pts, catmull, lerp
+
+
+def _along(side, f):
+    """Point and outward normal on a dense side list at fraction f."""
+    i = max(1, min(len(side) - 2, int(f * (len(side) - 1))))
+    a, b = side[i - 1], side[i + 1]
+    dx, dy = b[0] - a[0], b[1] - a[1]
+    L = math.hypot(dx, dy) or 1.0
+    return side[i], (dy / L, -dx / L)
+
+
+def _span(pts, x0, x1):
+    return [p for p in pts if x0 <= p[0] <= x1]
+
+
+# ---------------------------------------------------------------- heads
+
+def _head_points(kind):
+    """Head outlines in head units (neck joint at the origin, snout to +x)."""
+    if kind == "sauropod":
+        return [(-0.05, -0.25), (0.35, -0.42), (0.75, -0.35), (1.0, -0.1), (0.98, 0.1),
+                (0.6, 0.2), (0.2, 0.25), (-0.05, 0.2)]
+    if kind == "brachio":
+        return [(-0.05, -0.2), (0.2, -0.55), (0.45, -0.6), (0.62, -0.32), (0.95, -0.2),
+                (1.05, 0.02), (0.9, 0.18), (0.45, 0.22), (0.0, 0.22)]
+    if kind == "diplo":
+        return [(-0.05, -0.22), (0.3, -0.34), (0.7, -0.22), (1.15, -0.1), (1.2, 0.05),
+                (1.05, 0.14), (0.5, 0.17), (0.0, 0.2)]
+    if kind == "box":
+        return [(-0.05, -0.25), (0.25, -0.5), (0.6, -0.45), (0.9, -0.25), (1.0, 0.0),
+                (0.9, 0.2), (0.4, 0.25), (-0.05, 0.22)]
+    if kind == "rex":
+        return [(-0.05, -0.3), (0.3, -0.42), (0.7, -0.34), (1.0, -0.22), (1.08, -0.05),
+                (1.02, 0.1), (0.92, 0.2), (0.55, 0.3), (0.15, 0.38), (-0.05, 0.25)]
+    if kind == "slim":
+        return [(-0.05, -0.25), (0.3, -0.33), (0.7, -0.22), (1.1, -0.1), (1.16, 0.0),
+                (1.05, 0.09), (0.6, 0.16), (0.2, 0.24), (-0.05, 0.2)]
+    if kind == "croc":
+        return [(-0.05, -0.28), (0.25, -0.36), (0.55, -0.2), (1.3, -0.12), (1.45, -0.02),
+                (1.4, 0.08), (1.2, 0.1), (0.6, 0.14), (0.2, 0.26), (-0.05, 0.2)]
+    if kind == "beak":
+        return [(-0.05, -0.25), (0.3, -0.36), (0.6, -0.25), (1.05, -0.06), (1.12, 0.04),
+                (0.95, 0.1), (0.5, 0.14), (0.1, 0.22), (-0.05, 0.18)]
+    if kind == "duck":
+        return [(-0.05, -0.26), (0.35, -0.34), (0.7, -0.2), (1.05, -0.12), (1.22, -0.06),
+                (1.24, 0.08), (1.1, 0.16), (0.75, 0.14), (0.4, 0.25), (0.0, 0.24)]
+    if kind == "ornitho":
+        return [(-0.05, -0.26), (0.35, -0.36), (0.75, -0.22), (1.05, -0.05), (1.1, 0.06),
+                (0.95, 0.14), (0.5, 0.2), (0.1, 0.26), (-0.05, 0.2)]
+    if kind == "parrot":
+        return [(-0.05, -0.3), (0.3, -0.42), (0.7, -0.38), (0.95, -0.2), (1.05, 0.02),
+                (0.98, 0.22), (0.85, 0.16), (0.7, 0.28), (0.3, 0.34), (-0.05, 0.25)]
+    if kind == "cerat":
+        return [(-0.1, -0.3), (0.25, -0.42), (0.65, -0.32), (0.95, -0.12), (1.08, 0.06),
+                (1.02, 0.24), (0.9, 0.18), (0.7, 0.3), (0.3, 0.36), (-0.1, 0.25)]
+    if kind == "ankylo":
+        return [(-0.05, -0.3), (0.25, -0.38), (0.7, -0.3), (0.95, -0.12), (1.0, 0.08),
+                (0.85, 0.22), (0.4, 0.28), (-0.05, 0.24)]
+    if kind == "stego":
+        return [(-0.05, -0.22), (0.35, -0.28), (0.8, -0.15), (1.05, -0.02), (1.02, 0.1),
+                (0.6, 0.16), (0.2, 0.22), (-0.05, 0.18)]
+    if kind == "dome":
+        return [(-0.05, -0.25), (0.3, -0.35), (0.7, -0.25), (0.95, -0.08), (1.0, 0.06),
+                (0.85, 0.16), (0.4, 0.24), (-0.05, 0.2)]
+    raise ValueError(kind)
+
+
+MOUTHS = {
+    "rex": [(1.0, 0.08), (0.7, 0.12), (0.35, 0.16)],
+    "slim": [(1.08, 0.04), (0.7, 0.07), (0.4, 0.1)],
+    "croc": [(1.38, 0.03), (0.9, 0.04), (0.45, 0.08)],
+    "duck": [(1.2, 0.04), (0.95, 0.05), (0.7, 0.08)],
+    "sauropod": [(0.95, 0.05), (0.65, 0.08)],
+    "brachio": [(1.0, 0.06), (0.7, 0.08)],
+    "diplo": [(1.15, 0.04), (0.8, 0.06)],
+    "box": [(0.97, 0.06), (0.65, 0.1)],
+    "parrot": [(0.88, 0.12), (0.62, 0.14)],
+    "cerat": [(0.95, 0.16), (0.68, 0.16)],
+    "beak": [(1.05, 0.04), (0.75, 0.06)],
+    "ornitho": [(1.04, 0.05), (0.75, 0.08)],
+    "ankylo": [(0.92, 0.1), (0.6, 0.12)],
+    "stego": [(1.0, 0.05), (0.7, 0.08)],
+    "dome": [(0.95, 0.06), (0.65, 0.1)],
+}
+
+EYES = {"rex": (0.42, -0.18), "croc": (0.32, -0.15), "duck": (0.42, -0.14), "cerat": (0.42, -0.12),
+        "parrot": (0.45, -0.15), "ankylo": (0.45, -0.14), "brachio": (0.5, -0.2),
+        "box": (0.5, -0.2)}
+
+
+def head(c, kind, at, size, angle, P):
+    """Draws a head with its crest, frill and horns; `at` is the neck joint."""
+    H = lambda pts: place(pts, at, size, -angle)
+    crest = P.get("crest")
+    # parts behind the head
+    if crest == "tube":
+        pts = H([(0.5, -0.2), (0.0, -0.5), (-0.75, -0.85)])
+        c.tube([p + (w, w) for p, w in zip(pts, [0.1 * size, 0.09 * size, 0.085 * size])])
+    elif crest == "helmet":
+        c.shape(H([(0.15, -0.3), (0.1, -0.7), (0.35, -0.95), (0.65, -0.8), (0.75, -0.3)]))
+    elif crest == "spike":
+        c.shape(H([(0.2, -0.3), (-0.05, -0.45), (-0.5, -0.62), (-0.15, -0.28)]), smooth=False)
+    elif crest == "double":
+        for dx, dy in ((0.1, -0.07), (0.0, 0.0)):
+            c.shape(H([(0.12 + dx, -0.25 + dy), (0.22 + dx, -0.58 + dy), (0.5 + dx, -0.72 + dy),
+                       (0.8 + dx, -0.55 + dy), (0.92 + dx, -0.2 + dy)]))
+    elif crest == "dome":
+        c.shape(H([(-0.15, -0.05), (-0.2, -0.45), (0.1, -0.78), (0.5, -0.72), (0.72, -0.3),
+                   (0.4, -0.2)]))
+        for bx, by in ((-0.22, -0.08), (-0.26, -0.3), (-0.2, -0.52), (0.75, -0.25), (0.78, -0.05)):
+            c.circle(*H([(bx, by)])[0], 0.08 * size)
+    frill = P.get("frill")
+    if frill:
+        fs = frill.get("size", 1.0)
+        rot = math.radians(frill.get("rot", 40))
+        dx_, dy_ = -math.cos(rot), -math.sin(rot)
+        mx_, my_ = -math.sin(rot), math.cos(rot)
+        cx, cy = 0.05 - 0.3 * fs, -0.3 * fs
+        rx, ry = 0.62 * fs, 0.5 * fs * frill.get("tall", 1.0)
+
+        def ring(a, k=1.0, extra=0.0):
+            u, v = (rx + extra) * k * math.cos(a), (ry + extra) * k * math.sin(a)
+            return (cx + dx_ * u + mx_ * v, cy + dy_ * u + my_ * v)
+
+        spikes = frill.get("spikes", 0)
+        if spikes:
+            ln = frill.get("spike_len", 0.45)
+            for k in range(spikes):
+                a = math.radians(-75 + 150 * k / max(1, spikes - 1))
+                grow = 1.0 if k % 2 == 0 else 0.75
+                side = 0.12
+                c.shape(H([ring(a - side, 0.85), ring(a, 1.0, ln * grow), ring(a + side, 0.85)]), smooth=False)
+        if frill.get("bumps"):
+            for t in range(-100, 101, 25):
+                c.circle(*H([ring(math.radians(t))])[0], 0.075 * size)
+        c.shape(H([ring(math.radians(a)) for a in range(0, 360, 15)]))
+        for wu, wv in frill.get("windows", []):
+            c.ellipse(*H([(cx + dx_ * wu * rx + mx_ * wv * ry, cy + dy_ * wu * rx + my_ * wv * ry)])[0],
+                      0.14 * size * fs, 0.09 * size * fs, -angle - math.degrees(rot))
+        if frill.get("rim", True):
+            c.line(H([ring(math.radians(a), 0.78) for a in range(-100, 101, 10)]), smooth=True)
+    # the head itself
+    c.shape(H(_head_points(kind)))
+    if crest == "helmet":
+        c.line(H([(0.2, -0.32), (0.45, -0.36), (0.72, -0.3)]), smooth=True)
+    if P.get("boss"):
+        c.ellipse(*H([(0.8, -0.22)])[0], 0.22 * size, 0.12 * size, -angle)
+    if P.get("boss_eye"):
+        c.ellipse(*H([(0.42, -0.32)])[0], 0.14 * size, 0.07 * size, -angle)
+    # horns in front of the head
+    for hx, hy, ln, ang, w in P.get("horns", []):
+        base = (hx, hy)
+        a = math.radians(ang)
+        tip = (hx + ln * math.cos(a), hy - ln * math.sin(a))
+        mid = (hx + ln * 0.55 * math.cos(a) + 0.06 * math.sin(a),
+               hy - ln * 0.55 * math.sin(a) - 0.03)
+        c.shape(H([(base[0] - w, base[1] + 0.04), (mid[0] - w * 0.55, mid[1]), tip,
+                   (mid[0] + w * 0.55, mid[1]), (base[0] + w, base[1] + 0.04)]))
+    mouth = MOUTHS.get(kind)
+    if mouth:
+        c.line(H(mouth), smooth=True)
+    ex, ey = P.get("eye", EYES.get(kind, (0.42, -0.16)))
+    c.dot(*H([(ex, ey)])[0], r=max(3.2, min(5.0, 0.045 * size)))
+    if P.get("brow"):
+        c.line(H([(ex - 0.12, ey - 0.1), (ex + 0.1, ey - 0.13)]))
+
+
+# ---------------------------------------------------------------- legs
+
+def pillar_leg(c, top, ground, w, bend=0.0, toes=True):
+    x, y = top
+    c.tube([(x, y, w, w), (x + bend, (y + ground) / 2, w * 0.82, w * 0.82),
+            (x, ground - w * 0.55, w * 0.9, w * 0.9)])
+    if toes:
+        for dx in (-0.45, 0.05, 0.55):
+            c.line([(x + dx * w, ground + w * 0.05), (x + dx * w + 2, ground - 7)])
+
+
+def bird_leg(c, hip, length, w, stride=0.0, sickle=False, toe_len=None):
+    """A theropod or ornithopod hind leg: thigh, shin, raised ankle and three toes."""
+    hx, hy = hip
+    g = hy + length
+    knee = (hx + length * (0.32 + stride * 0.4), hy + length * 0.45)
+    ankle = (hx + length * (-0.08 + stride * 0.5), hy + length * 0.82)
+    foot = (hx + length * (0.02 + stride * 0.5), g - w * 0.25)
+    c.tube([(hx, hy, w, w), (knee[0], knee[1], w * 0.6, w * 0.6),
+            (ankle[0], ankle[1], w * 0.34, w * 0.34), (foot[0], foot[1], w * 0.3, w * 0.3)])
+    tl = toe_len or length * 0.3
+    fx = foot[0]
+    c.shape([(fx - w * 0.3, g - w * 0.55), (fx - w * 0.4, g), (fx + tl, g), (fx + tl * 0.92, g - w * 0.28),
+             (fx + tl * 0.45, g - w * 0.42), (fx + w * 0.2, g - w * 0.7)])
+    c.line([(fx + tl * 0.5, g - 1), (fx + tl * 0.62, g - w * 0.3)])
+    if sickle:
+        sx, sy = foot[0] + tl * 0.25, g - w * 0.45
+        c.shape([(sx - w * 0.12, sy + w * 0.05), (sx + w * 0.05, sy - w * 0.65),
+                 (sx + w * 0.35, sy - w * 0.75), (sx + w * 0.2, sy - w * 0.5),
+                 (sx + w * 0.22, sy + w * 0.05)])
+
+
+def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0):
+    """A short arm hanging forward from the shoulder with clawed fingers."""
+    sx, sy = shoulder
+    a1 = math.radians(angle)
+    elbow = (sx + length * 0.5 * math.cos(a1), sy + length * 0.5 * math.sin(a1))
+    a2 = math.radians(angle - bend)
+    hand = (elbow[0] + length * 0.45 * math.cos(a2), elbow[1] + length * 0.45 * math.sin(a2))
+    for k in range(fingers):
+        fa = math.radians(angle - bend + 25 - 28 * k)
+        fl = length * 0.3 * claw
+        fw = max(2.5, w * 0.4)
+        px, py = -math.sin(fa) * fw, math.cos(fa) * fw
+        c.polygon([(hand[0] + px, hand[1] + py), (hand[0] + fl * math.cos(fa), hand[1] + fl * math.sin(fa)),
+                   (hand[0] - px, hand[1] - py)], fill="#000")
+    c.tube([(sx, sy, w, w), (elbow[0], elbow[1], w * 0.65, w * 0.65), (hand[0], hand[1], w * 0.5, w * 0.5)])
+
+
+# ---------------------------------------------------------------- bodies
+
+def body_spine(P):
+    """Centre line of the tail, body and neck: (x, y, top, bottom) points, hip at 0, 0."""
+    tl, tw, droop = P["tail_len"], P["tail_w"], P.get("tail_droop", 40)
+    bl, bt, bb = P["body_len"], P["body_top"], P["body_bot"]
+    rise = P.get("shoulder_rise", 0)
+    lift = P.get("tail_lift", 0)
+    pts = []
+    if P.get("whip"):
+        pts.append((-tl * 1.35, droop * 0.4 - lift * 1.6, 1.2, 1.2))
+    p = P.get("tail_taper", 0.85)
+    wt0, wb0 = (bt + tw) / 2, (bb * 0.9 + tw) / 2
+    for t in (1.0, 0.8, 0.6, 0.4, 0.2):
+        k = (1 - t) ** p
+        pts.append((-tl * t, droop * t ** 2 - lift * t ** 5, max(2.5, wt0 * k), max(2.5, wb0 * k)))
+    pts.append((-bl * 0.05, 0, bt, bb * 0.9))
+    pts += [
+            (bl * 0.45, -rise * 0.5 + P.get("belly_dy", 0), bt * 1.05, bb),
+            (bl, -rise, bt * 0.9, bb * 0.85)]
+    nl, na, nw = P["neck_len"], math.radians(P["neck_angle"]), P["neck_w"]
+    ux, uy = math.cos(na), -math.sin(na)
+    sx, sy = bl + nw * 0.5, -rise - bt * 0.3
+    pts.append((sx + ux * nl * 0.12, sy + uy * nl * 0.12, max(nw * 1.3, bt * 0.6), max(nw * 1.5, bb * 0.6)))
+    curve = P.get("neck_curve", 0.15)
+    for k in (1, 2, 3):
+        t = k / 3
+        pts.append((sx + ux * nl * t + curve * nl * 0.25 * math.sin(t * math.pi) * -uy,
+                    sy + uy * nl * t + curve * nl * 0.25 * math.sin(t * math.pi) * ux * 0,
+                    lerp(nw * 1.2, nw * 0.75, t), lerp(nw * 1.4, nw * 0.8, t)))
+    return pts
+
+
+def dinosaur(c, P):
+    """Draws one dinosaur from its parameters in the canvas's current frame."""
+    spine = body_spine(P)
+    top, bot, mid = tube_sides(spine)
+    n = len(mid)
+    quad = P.get("quad", True)
+    leg_len = P["leg_len"]
+    bl = P["body_len"]
+    rise = P.get("shoulder_rise", 0)
+    ground = leg_len
+
+    # back features, behind the body
+    if P.get("sail"):
+        h0, f0, f1 = P["sail"]
+        seg = top[int(n * f0):int(n * f1)]
+        sail_top = []
+        for i, p in enumerate(seg[::4]):
+            t = i / max(1, len(seg[::4]) - 1)
+            sail_top.append((p[0], p[1] - h0 * math.sin(math.pi * (0.08 + 0.84 * t)) ** 0.8 - 4))
+        c.shape([seg[0]] + sail_top + [seg[-1], (seg[-1][0], seg[-1][1] + 25), (seg[0][0], seg[0][1] + 25)])
+        for i, p in enumerate(sail_top[1:-1:2]):
+            j = min(len(seg) - 1, (i * 2 + 1) * 4)
+            c.line([(p[0], p[1] + 4), (seg[j][0], seg[j][1] - 2)])
+    if P.get("plates"):
+        count, size, f0, f1 = P["plates"]
+        for k in range(count):
+            f = lerp(f0, f1, k / max(1, count - 1))
+            p, nrm = _along(top, f)
+            s = size * (0.55 + 0.45 * math.sin(math.pi * (0.15 + 0.7 * k / max(1, count - 1))))
+            if k % 2:
+                p = (p[0] + 6, p[1] + 2)
+                s *= 0.8
+            tx, ty = p[0] + nrm[0] * s * 1.2, p[1] + nrm[1] * s * 1.2
+            ux, uy = -nrm[1], nrm[0]
+            c.shape([(p[0] + ux * s * 0.45 - nrm[0] * 10, p[1] + uy * s * 0.45 - nrm[1] * 10),
+                     (p[0] + ux * s * 0.55 + nrm[0] * s * 0.5, p[1] + uy * s * 0.55 + nrm[1] * s * 0.5),
+                     (tx, ty),
+                     (p[0] - ux * s * 0.55 + nrm[0] * s * 0.5, p[1] - uy * s * 0.55 + nrm[1] * s * 0.5),
+                     (p[0] - ux * s * 0.45 - nrm[0] * 10, p[1] - uy * s * 0.45 - nrm[1] * 10)])
+    if P.get("spikes"):
+        for f, ln, lean in P["spikes"]:
+            p, nrm = _along(top, f)
+            ux, uy = -nrm[1], nrm[0]
+            a = math.radians(lean)
+            dx = nrm[0] * math.cos(a) + ux * math.sin(a)
+            dy = nrm[1] * math.cos(a) + uy * math.sin(a)
+            c.shape([(p[0] + ux * 8 - nrm[0] * 8, p[1] + uy * 8 - nrm[1] * 8),
+                     (p[0] + dx * ln, p[1] + dy * ln),
+                     (p[0] - ux * 8 - nrm[0] * 8, p[1] - uy * 8 - nrm[1] * 8)], smooth=False)
+    if P.get("side_spikes"):
+        for f, ln in P["side_spikes"]:
+            p, nrm = _along(bot, f)
+            c.shape([(p[0] - 10, p[1] - 14), (p[0] + ln * 0.25, p[1] + ln), (p[0] + 10, p[1] - 14)],
+                    smooth=False)
+
+    # far legs
+    hip_leg_w = P["leg_w"]
+    if quad:
+        fore_top = (bl * 0.92 + 18, -rise + P["body_bot"] * 0.3)
+        pillar_leg(c, (22, P["body_bot"] * 0.3), ground - 6, hip_leg_w * 0.9, bend=P.get("bend", 6))
+        pillar_leg(c, fore_top, ground - 6, P.get("fore_w", hip_leg_w * 0.85) * 0.9, bend=-4)
+    else:
+        bird_leg(c, (8, 10), leg_len - 4, hip_leg_w * 0.9, stride=-0.45, sickle=P.get("sickle"))
+        if P.get("arm_len"):
+            arm(c, (bl * 0.85 + 8, -rise + P["body_bot"] * 0.35), P["arm_len"], P["arm_w"] * 0.9,
+                angle=P.get("arm_angle", 60) + 12, fingers=P.get("fingers", 3), claw=P.get("claw", 1.0))
+
+    # tail, body and neck
+    c.tube(spine)
+    if P.get("club"):
+        tip = spine[0]
+        r = P["club"]
+        c.ellipse(tip[0] + r * 0.3, tip[1], r * 1.2, r * 0.8, 0)
+        c.line([(tip[0] + r * 0.3, tip[1] - r * 0.8), (tip[0] + r * 0.3, tip[1] + r * 0.8)], smooth=False)
+    if P.get("tail_spikes"):
+        k = 0
+        for f, ln, ang in P["tail_spikes"]:
+            p, nrm = _along(top, f)
+            a = math.radians(ang)
+            tx, ty = p[0] + ln * math.cos(a), p[1] - ln * math.sin(a)
+            ux, uy = -nrm[1] * 6, nrm[0] * 6
+            c.shape([(p[0] + ux + nrm[0] * -5, p[1] + uy + nrm[1] * -5), (tx, ty),
+                     (p[0] - ux - nrm[0] * 5, p[1] - uy - nrm[1] * 5)], smooth=False)
+            k += 1
+
+    # armour and other surface marks on the body
+    if P.get("scutes"):
+        rows, size = P["scutes"]
+        x0 = -P["tail_len"] * 0.25
+        x1 = bl + 10
+        for r in range(rows):
+            y_off = 0.18 + 0.27 * r
+            xs = x0 + (r % 2) * size
+            while xs < x1:
+                # point on the top edge at this x
+                cand = [p for p in top if abs(p[0] - xs) < 6]
+                if cand:
+                    yt = min(p[1] for p in cand)
+                    ybs = [p[1] for p in bot if abs(p[0] - xs) < 6]
+                    yb = max(ybs) if ybs else yt + 60
+                    yy = yt + (yb - yt) * y_off + size * 0.45
+                    if yy + size * 0.45 < yb - 8:
+                        c.ellipse(xs, yy, size * 0.55, size * 0.4, 0)
+                xs += size * 1.55
+    if P.get("flank_spikes"):
+        k = P["flank_spikes"]
+        for i in range(k):
+            xs = lerp(-P["tail_len"] * 0.15, bl * 0.95, i / max(1, k - 1))
+            ybs = [p[1] for p in bot if abs(p[0] - xs) < 6]
+            if not ybs:
+                continue
+            yb = max(ybs) - 6
+            c.shape([(xs - 11, yb - 4), (xs - 16, yb + 16), (xs + 9, yb - 2)], smooth=False)
+    if P.get("stripes"):
+        for f in P["stripes"]:
+            pt, _ = _along(top, f)
+            pb, _ = _along(bot, f)
+            c.line([(pt[0], pt[1] + 2), ((pt[0] + pb[0]) / 2 + 4, (pt[1] + pb[1]) / 2),
+                    (pb[0], pb[1] - 2)], smooth=True)
+    if P.get("belly_line", True) and quad:
+        seg = [p for p in bot if -P["tail_len"] * 0.3 < p[0] < bl * 0.95]
+        if seg:
+            c.line([(p[0], p[1] - P["body_bot"] * 0.3) for p in seg[::3]], smooth=True)
+
+    # head
+    hx, hy = spine[-1][0], spine[-1][1]
+    head(c, P["head"], (hx - P["neck_w"] * 0.3, hy), P["head_size"], P.get("head_angle", 0), P)
+
+    # near legs
+    if quad:
+        fore_top = (bl * 0.92, -rise + P["body_bot"] * 0.3)
+        pillar_leg(c, (0, P["body_bot"] * 0.3), ground, hip_leg_w, bend=P.get("bend", 6))
+        pillar_leg(c, fore_top, ground, P.get("fore_w", hip_leg_w * 0.85), bend=-4)
+    else:
+        bird_leg(c, (0, 6), leg_len, hip_leg_w, stride=0.2, sickle=P.get("sickle"))
+        if P.get("arm_len"):
+            arm(c, (bl * 0.85, -rise + P["body_bot"] * 0.35), P["arm_len"], P["arm_w"],
+                angle=P.get("arm_angle", 60), fingers=P.get("fingers", 3), claw=P.get("claw", 1.0))
+        if P.get("wing"):
+            sx, sy = bl * 0.85, -rise + P["body_bot"] * 0.35
+            L = P["arm_len"]
+            c.shape([(sx - 5, sy - 4), (sx + L * 0.5, sy + L * 0.2), (sx + L * 0.8, sy + L * 0.5),
+                     (sx + L * 0.4, sy + L * 0.75), (sx + L * 0.1, sy + L * 0.55), (sx - 12, sy + L * 0.2)])
+            c.line([(sx + L * 0.1, sy + L * 0.25), (sx + L * 0.55, sy + L * 0.45)])

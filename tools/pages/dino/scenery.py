@@ -1,0 +1,98 @@
+"""Background shapes for the pages: ground, sun, clouds, rocks, ferns, a volcano."""
+import math
+
+from .svgkit import W, tube_sides
+
+
+def ground(c, y=398, wave=6, phase=0.0):
+    pts = [(-20 + i * 55, y + wave * math.sin(i * 1.3 + phase)) for i in range(14)]
+    pts += [(W + 30, 480), (-30, 480)]
+    c.shape(pts)
+
+
+def sun(c, x, y, r=32, rays=10):
+    c.circle(x, y, r)
+    for i in range(rays):
+        a = 2 * math.pi * (i + 0.5) / rays
+        c.line([(x + (r + 8) * math.cos(a), y + (r + 8) * math.sin(a)),
+                (x + (r + 20) * math.cos(a), y + (r + 20) * math.sin(a))])
+
+
+def cloud(c, x, y, w=110, h=40, bumps=7):
+    """A scalloped cloud: bumps along the upper edge of a flat ellipse."""
+    pts = []
+    for i in range(72):
+        t = 2 * math.pi * i / 72
+        r = 1.0
+        if math.sin(t) < 0.2:
+            r += 0.22 * abs(math.sin(bumps * t / 2))
+        pts.append((x + w / 2 * r * math.cos(t), y + h / 2 * r * math.sin(t)))
+    c.polygon(pts)
+
+
+def rock(c, x, y, w=60, h=34, seed=0):
+    k = [0.0, 0.12, -0.08, 0.1, -0.05, 0.07][seed % 6]
+    pts = [(x - w / 2, y + 4), (x - w * (0.42 + k), y - h * 0.45), (x - w * 0.1, y - h),
+           (x + w * (0.3 - k), y - h * 0.8), (x + w / 2, y - h * 0.2), (x + w * 0.48, y + 4)]
+    c.shape(pts)
+
+
+def frond(c, base, length, angle, width=16, pairs=5, bend=0.25):
+    """One fern frond: a curved stem with pairs of oval leaflets and one at the tip."""
+    a = math.radians(angle)
+    ux, uy = math.cos(a), -math.sin(a)
+    nx, ny = -uy, ux
+    side = 1 if angle < 90 else -1
+
+    def at(t):
+        off = bend * length * t * t * side
+        return (base[0] + ux * length * t + nx * off, base[1] + uy * length * t + ny * off)
+
+    def direction(t):
+        p, q = at(max(0, t - 0.02)), at(min(1, t + 0.02))
+        L = math.hypot(q[0] - p[0], q[1] - p[1]) or 1
+        return (q[0] - p[0]) / L, (q[1] - p[1]) / L
+
+    leaves = []
+    for i in range(pairs):
+        t = 0.28 + 0.66 * i / pairs
+        rx = width * (1.0 - 0.45 * i / pairs)
+        ry = rx * 0.38
+        dx, dy = direction(t)
+        p = at(t)
+        for s in (1, -1):
+            # leaflet axis: 55 degrees off the stem, forward
+            ang = math.atan2(dy, dx) + s * math.radians(55)
+            cx, cy = p[0] + math.cos(ang) * rx, p[1] + math.sin(ang) * rx
+            leaves.append((cx, cy, rx, ry, math.degrees(ang)))
+    for cx, cy, rx, ry, ang in leaves:
+        c.ellipse(cx, cy, rx, ry, ang)
+    dx, dy = direction(1.0)
+    tip = at(1.0)
+    r = width * 0.55
+    c.ellipse(tip[0] + dx * r * 0.8, tip[1] + dy * r * 0.8, r, r * 0.45, math.degrees(math.atan2(dy, dx)))
+    c.line([at(i / 20) for i in range(21)])
+
+
+def fern(c, x, y, size=1.0, flip=False):
+    for ang, ln in ((128, 105), (52, 105), (92, 125)):
+        a = ang if not flip else 180 - ang
+        frond(c, (x, y), ln * size, a, width=18 * size, pairs=4, bend=0.12)
+
+
+def volcano(c, x, y, w=200, h=120):
+    c.shape([(x - w / 2, y + 5), (x - w * 0.12, y - h), (x - w * 0.02, y - h + 8),
+             (x + w * 0.1, y - h), (x + w / 2, y + 5)], smooth=False)
+    cloud(c, x + 5, y - h - 35, w * 0.45, 45)
+
+
+def palm(c, x, y, h=170, flip=False):
+    """A cycad-like tree: ringed trunk and a crown of fronds."""
+    top = (x + (-12 if flip else 12), y - h)
+    c.tube([(x, y + 6, 13, 13), ((x + top[0]) / 2, y - h / 2, 10, 10), (top[0], top[1], 8, 8)])
+    for k in range(1, 5):
+        t = k / 5
+        px, py = x + (top[0] - x) * t, y + 6 + (top[1] - y - 6) * t
+        c.line([(px - 10, py + 3), (px + 10, py - 3)])
+    for ang in (20, 70, 115, 165):
+        frond(c, top, 90, ang, width=15, pairs=3, bend=0.3)
