@@ -1,0 +1,242 @@
+#!/usr/bin/python3
+"""Checks the committed resource files of all five editions.
+
+1. Regenerating them (tools/gen_resources.py) reproduces every committed byte, and no
+   committed file is left over that the generator no longer makes.
+2. Every bitmap has the size and bit depth the program expects; swatches show their colours;
+   the title strips are there; the cursor, icons and wave sounds have the right format.
+3. The resource scripts name every resource and every file they name exists.
+
+    /usr/bin/python3 tests/resources/check_resources.py [--root DIR]
+
+Exit code 0 when everything holds, 1 otherwise."""
+import argparse
+import os
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+
+import numpy as np
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+sys.path.insert(0, os.path.join(ROOT, "tools"))
+
+from resources.fileformats import read_bmp, read_wav  # noqa: E402
+
+# name: (width, height, bits per pixel); the same in every edition
+SHARED_BITMAPS = {
+    "TopBottomBorder": (800, 140, 8), "LeftRightBorder": (140, 460, 8),
+    "QuitBtn": (96, 45, 8), "QuitBtnDn": (96, 45, 8), "PrintBtn": (79, 45, 8), "PrintBtnDn": (79, 45, 8),
+    "ClearBtn": (79, 45, 8), "ClearBtnDn": (79, 45, 8), "InfoBtn": (96, 45, 8), "InfoBtnDn": (96, 45, 8),
+    "UpBtn": (53, 45, 8), "UpBtnDn": (53, 45, 8), "DownBtn": (53, 45, 8), "DownBtnDn": (53, 45, 8),
+    "OKButtonUp": (96, 46, 8), "OKButtonDown": (96, 46, 8), "AboutUp": (208, 46, 8), "AboutDown": (208, 46, 8),
+    "PrintOptUp": (208, 46, 8), "PrintOptDown": (208, 46, 8), "DoneBtnUp": (208, 46, 8),
+    "DoneBtnDown": (208, 46, 8), "IntroBackGrd": (360, 360, 8), "AboutTextFrame": (324, 265, 8),
+    "PrintOptions": (248, 133, 8),
+}
+
+
+def edition_bitmaps(n):
+    old = n <= 3
+    return {"IntroScr": (332, 212, 24), "CopyRight": (320, 55, 8),
+            "Titles": (141 if n == 5 else 140, 510, 8),
+            "DotPattern": (8, 8, 4 if old else 8), "DotPatternShadow": (8, 8, 4 if old else 24)}
+
+
+COLOURS = [0x000000, 0xFF0000, 0x0000A0, 0xFFFF00, 0x006F00, 0xFF7F00, 0x30006F, 0x6F2F00, 0x9F009F,
+           0x7F3F00, 0xFF7070, 0x0060FF, 0xDFFF00, 0x00DF00, 0xFF9F00, 0x9F00FF, 0xBF0000, 0x003F5F,
+           0xFFDF00, 0x005F00, 0xD0602F, 0xFF008F, 0x306FB0, 0xDFDF00, 0x00B000, 0xFF8F50, 0xFFFFFF,
+           0x8F8F8F, 0xC09F4F, 0xC09FFF, 0xFFCF7F, 0x9FFF7F, 0xFFFF9F, 0x00FFFF, 0xFF8FC0, 0xA06000]
+WAVES = {1: 447, 2: 449, 3: 454, 4: 451, 5: 50, 6: 49, 7: 409, 8: 105}
+LOOPS = (5, 6)
+GENERATED_DIRS = ["editions/shared/bitmaps", "editions/shared/sounds"] + \
+                 ["editions/%d/art" % n for n in range(1, 6)]
+
+
+class Checker:
+    def __init__(self):
+        self.failures, self.passed = [], 0
+
+    def check(self, ok, what):
+        if ok:
+            self.passed += 1
+        else:
+            self.failures.append(what)
+        return ok
+
+
+def read(root, rel):
+    with open(os.path.join(root, rel), "rb") as f:
+        return f.read()
+
+
+def generated_files(root, out):
+    """Runs the generator into `out` and returns the relative paths it wrote."""
+    subprocess.run([sys.executable, os.path.join(root, "tools", "gen_resources.py"), "--root", root,
+                    "--out", out, "--no-sheets"], check=True, stdout=subprocess.DEVNULL)
+    found = []
+    for d, _, names in os.walk(out):
+        found += [os.path.relpath(os.path.join(d, name), out).replace(os.sep, "/") for name in names]
+    return sorted(found)
+
+
+def check_reproducible(c, root):
+    with tempfile.TemporaryDirectory(prefix="tintwell-resources-") as out:
+        files = generated_files(root, out)
+        c.check(len(files) > 100, "the generator wrote only %d files" % len(files))
+        for rel in files:
+            if not c.check(os.path.exists(os.path.join(root, rel)), "%s is not committed" % rel):
+                continue
+            c.check(read(root, rel) == read(out, rel), "%s differs from what the generator makes" % rel)
+    for d in GENERATED_DIRS:
+        for name in sorted(os.listdir(os.path.join(root, d))) if os.path.isdir(os.path.join(root, d)) else []:
+            rel = d + "/" + name
+            c.check(rel in files, "%s is not made by the generator (left over?)" % rel)
+
+
+def rc_resources(root, rel):
+    """{(type, name): file} from one resource script."""
+    out = {}
+    for line in read(root, rel).decode("ascii").splitlines():
+        m = re.match(r'\s*(\w+)\s+(BITMAP|WAVE|CURSOR|ICON)\s+"([^"]+)"', line)
+        if m:
+            out[(m.group(2), m.group(1).upper())] = m.group(3)
+    return out
+
+
+def check_bitmap(c, data, where, size):
+    w, h, bpp = size
+    try:
+        bw, bh, bbpp, rgb = read_bmp(data)
+    except ValueError as e:
+        c.check(False, "%s: %s" % (where, e))
+        return None
+    c.check((bw, bh, bbpp) == (w, h, bpp), "%s is %dx%d at %d bpp, expected %dx%d at %d bpp"
+            % (where, bw, bh, bbpp, w, h, bpp))
+    header_h = struct.unpack_from("<i", data, 22)[0]
+    c.check(header_h > 0, "%s is not stored bottom-up" % where)
+    return rgb
+
+
+def check_edition(c, root, n):
+    res = rc_resources(root, "editions/shared/resources.rc")
+    res.update(rc_resources(root, "editions/%d/art.rc" % n))
+    for (kind, name), rel in res.items():
+        c.check(os.path.exists(os.path.join(root, rel)), "edition %d: %s %s names missing file %s" % (n, kind, name, rel))
+    pictures = {}
+    for name, size in list(SHARED_BITMAPS.items()) + list(edition_bitmaps(n).items()):
+        rel = res.get(("BITMAP", name.upper()))
+        if c.check(rel is not None, "edition %d has no bitmap %s" % (n, name)):
+            pictures[name] = check_bitmap(c, read(root, rel), "edition %d %s" % (n, name), size)
+    for k in range(36):
+        rel = res.get(("BITMAP", str(101 + k)))
+        if not c.check(rel is not None, "edition %d has no swatch bitmap %d" % (n, 101 + k)):
+            continue
+        rgb = check_bitmap(c, read(root, rel), "swatch %d" % (101 + k), (45, 90, 8))
+        if rgb is None:
+            continue
+        v = COLOURS[k]
+        want = ((v >> 16) & 255, (v >> 8) & 255, v & 255)
+        for half, y in (("unselected", 22), ("selected", 67)):
+            c.check(tuple(rgb[y, 22]) == want, "swatch %d %s face is %s, not colour %d %s"
+                    % (101 + k, half, tuple(rgb[y, 22]), k + 1, want))
+        c.check(np.abs(rgb[:45].astype(int) - rgb[45:].astype(int)).sum(axis=2).astype(bool).mean() > 0.3,
+                "swatch %d: the selected look differs too little from the unselected one" % (101 + k))
+    titles = pictures.get("Titles")
+    if titles is not None:
+        strips = [titles[10 * i:10 * i + 10, :140] for i in range(51)]
+        c.check(len(np.unique(strips[0].reshape(-1, 3), axis=0)) == 1, "edition %d: title strip 0 is not empty" % n)
+        for i in range(1, 51):
+            c.check(len(np.unique(strips[i].reshape(-1, 3), axis=0)) > 1, "edition %d: title strip %d is empty" % (n, i))
+        c.check(len({s.tobytes() for s in strips[1:]}) == 50, "edition %d: two title strips are the same" % n)
+    for kind, name in (("WAVE", str(i)) for i in range(1, 9)):
+        c.check((kind, name) in res, "edition %d has no wave %s" % (n, name))
+    c.check(res.get(("WAVE", "CLEARWAVE")) == res.get(("WAVE", "7")), "CLEARWAVE is not the bytes of sound 7")
+    c.check(("CURSOR", "EDITCURSOR") in res, "edition %d has no EditCursor" % n)
+    icon = res.get(("ICON", "TWLICON"))
+    if c.check(icon is not None, "edition %d has no TWLIcon" % n):
+        check_icon(c, read(root, icon), n)
+    return {name: pictures.get(name) for name in ("IntroScr", "CopyRight", "DotPattern")}, icon
+
+
+def check_icon(c, data, n):
+    reserved, kind, count = struct.unpack_from("<HHH", data, 0)
+    c.check((reserved, kind) == (0, 1) and count >= 1, "edition %d icon: not an .ico file" % n)
+    sizes = []
+    for i in range(count):
+        w, h, _, _, _, bpp, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+        bi = struct.unpack_from("<IiiHH", data, offset)
+        c.check(bi[0] == 40 and bi[2] == 2 * bi[1] and bi[4] == bpp and offset + size <= len(data),
+                "edition %d icon image %d: malformed" % (n, i))
+        sizes.append((w or 256, h or 256, bpp))
+    c.check(any(s[:2] == (32, 32) and s[2] in (4, 8) for s in sizes), "edition %d icon has no 32x32 4/8-bpp image" % n)
+
+
+def check_cursor(c, data):
+    reserved, kind, count = struct.unpack_from("<HHH", data, 0)
+    c.check((reserved, kind, count) == (0, 2, 1), "EditCursor: not a one-image .cur file")
+    w, h, _, _, hx, hy, size, offset = struct.unpack_from("<BBBBHHII", data, 6)
+    c.check((w, h, hx, hy) == (32, 32, 0, 0), "EditCursor: %dx%d hot spot (%d, %d)" % (w, h, hx, hy))
+    bi = struct.unpack_from("<IiiHH", data, offset)
+    c.check(bi == (40, 32, 64, 1, 1), "EditCursor: not a 32x32 two-colour image %r" % (bi,))
+    xor_top = data[offset + 40 + 8 + 31 * 4]          # rows are bottom-up: row 0 is stored last
+    and_top = data[offset + 40 + 8 + 32 * 4 + 31 * 4]
+    c.check(and_top & 0x80 == 0, "EditCursor: the hot spot pixel is transparent")
+    c.check(xor_top & 0x80 == 0, "EditCursor: the hot spot pixel is not black (the crayon's point)")
+
+
+def check_waves(c, root):
+    res = rc_resources(root, "editions/shared/resources.rc")
+    for number, ms in WAVES.items():
+        rel = res.get(("WAVE", str(number)))
+        if not c.check(rel is not None, "wave %d not in the resources" % number):
+            continue
+        try:
+            tag, channels, rate, bits, x = read_wav(read(root, rel))
+        except ValueError as e:
+            c.check(False, "wave %d: %s" % (number, e))
+            continue
+        c.check((tag, channels, rate, bits) == (1, 1, 22050, 16),
+                "wave %d: format %r, expected PCM mono 22050 Hz 16-bit" % (number, (tag, channels, rate, bits)))
+        c.check(abs(len(x) / 22.05 - ms) <= 1.0, "wave %d lasts %.2f ms, expected %d" % (number, len(x) / 22.05, ms))
+        peak = np.abs(x.astype(int)).max()
+        c.check(0 < peak <= 32768 * 10 ** (-1 / 20), "wave %d peaks at %.2f dBFS" % (number, 20 * np.log10(max(peak, 1) / 32768)))
+        if number in LOOPS:
+            ends = max(abs(int(x[0])), abs(int(x[-1])))
+            c.check(ends <= 0.01 * 32768, "loop %d starts or ends at %d, not near zero" % (number, ends))
+            steps = np.abs(np.diff(x.astype(int)))
+            seam = abs(int(x[0]) - int(x[-1]))
+            c.check(seam <= max(steps.max(), 1), "loop %d jumps by %d at the loop point (largest step inside %d)"
+                    % (number, seam, steps.max()))
+        else:
+            c.check(abs(int(x[-1])) <= 0.01 * 32768, "wave %d does not end near zero" % number)
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--root", default=ROOT)
+    args = ap.parse_args()
+    root = args.root
+    c = Checker()
+    check_reproducible(c, root)
+    per_edition = {}
+    for n in range(1, 6):
+        per_edition[n] = check_edition(c, root, n)
+    for name in ("IntroScr", "CopyRight"):
+        pics = [per_edition[n][0][name] for n in range(1, 6)]
+        if all(p is not None for p in pics):
+            c.check(len({p.tobytes() for p in pics}) == 5, "%s is not different in each edition" % name)
+    icons = [read(root, per_edition[n][1]) for n in range(1, 6) if per_edition[n][1]]
+    c.check(len(set(icons)) == 5, "TWLIcon is not different in each edition")
+    check_cursor(c, read(root, "editions/shared/EditCursor.cur"))
+    check_waves(c, root)
+    for f in c.failures:
+        print("FAIL:", f)
+    print("%d checks passed, %d failed" % (c.passed, len(c.failures)))
+    return 1 if c.failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
