@@ -177,7 +177,9 @@ void ReleaseMidiSong(MidiSong* song) {
     song->trackCount = 0;
 }
 
-std::string LoadMidiFile(const char* path, MidiSong* song, const MidiFiles& files) {
+namespace {
+
+std::string LoadInto(const char* path, MidiSong* song, const MidiFiles& files) {
     std::unique_ptr<MidiFileReader> file = files.Open(path);
     if (!file) return "File cannot be loaded for reading.";
 
@@ -207,31 +209,35 @@ std::string LoadMidiFile(const char* path, MidiSong* song, const MidiFiles& file
         song->tracks = static_cast<MidiTrack*>(std::calloc(size_t(count), sizeof(MidiTrack)));
         if (!song->tracks) return "Error encountered when allocating memory for this file.";
     }
-    song->trackCount = count;
+    song->trackCount = count;  // from here on a failure releases the table and the buffers made so far
 
     for (int j = 0; j < count; ++j) {
         MidiTrack& track = song->tracks[j];
         uint8_t chunk[8];
         if (!file->Read(chunk, 8) || std::memcmp(chunk, "MTrk", 4) != 0) {
-            ReleaseMidiSong(song);
             return "Error encountered when reading track chunk.";
         }
         track.size = Uint32At(chunk + 4);
         // calloc: a huge length that the file cannot hold costs no memory before the short read.
         track.data = static_cast<uint8_t*>(std::calloc(track.size ? track.size : 1, 1));
         if (!track.data) {
-            ReleaseMidiSong(song);
             return "Error encountered when allocating memory for this file.";
         }
         if (!file->Read(track.data, track.size)) {
-            ReleaseMidiSong(song);
             return "Error encountered when reading track chunk.";
         }
         const std::string problem = ValidateTrack(&track, j);
         if (!problem.empty()) {
-            ReleaseMidiSong(song);
             return "Error encountered in file: " + problem;
         }
     }
     return "";
+}
+
+}  // namespace
+
+std::string LoadMidiFile(const char* path, MidiSong* song, const MidiFiles& files) {
+    const std::string problem = LoadInto(path, song, files);
+    if (!problem.empty()) ReleaseMidiSong(song);  // the caller never receives a half-built song
+    return problem;
 }
