@@ -156,9 +156,8 @@ def edition_sheet(files, n):
     icon = _icon_preview(files["editions/%d/art/TWLIcon.ico" % n])
     s.add(icon, "TWLIcon x3", 3)
     titles = _art(files, n, "Titles")
-    s.newline()
     for part in range(3):
-        s.add(titles[part * 170:(part + 1) * 170], "Titles rows %d-%d x2" % (part * 170, part * 170 + 169), 2)
+        s.add(titles[part * 170:(part + 1) * 170], "Titles rows %d-%d" % (part * 170, part * 170 + 169))
     s.heading("Frame (half size) and page buttons")
     s.add(_shared(files, "TopBottomBorder"), "TopBottomBorder", 0.5)
     s.add(_shared(files, "LeftRightBorder"), "LeftRightBorder", 0.5)
@@ -210,7 +209,7 @@ def _cursor_preview(data):
 
 
 def _save(arr, path):
-    img = Image.fromarray(np.asarray(arr, dtype=np.uint8)).quantize(colors=128, method=Image.Quantize.MEDIANCUT,
+    img = Image.fromarray(np.asarray(arr, dtype=np.uint8)).quantize(colors=256, method=Image.Quantize.MEDIANCUT,
                                                                      dither=Image.Dither.NONE)
     img.save(path, optimize=True)
     return path

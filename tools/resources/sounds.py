@@ -7,7 +7,7 @@ from .draw import noise
 
 RATE = 22050
 # sound number -> (length in ms, peak in dBFS)
-SOUNDS = {1: (447, -3.0), 2: (449, -3.0), 3: (454, -3.0), 4: (451, -3.0),
+SOUNDS = {1: (447, -3.0), 2: (449, -3.0), 3: (454, -3.0), 4: (451, -5.0),
           5: (50, -9.0), 6: (49, -9.0), 7: (409, -4.0), 8: (105, -8.0)}
 LOOPS = (5, 6)
 
@@ -76,7 +76,7 @@ def fill_slide(n):
     """Sound 4: a happy slide whistle going up."""
     t = _t(n)
     phase = _glide(n, 440, 1320, 7.0, 0.018)
-    env = np.minimum(t / 0.03, 1) * np.clip((t[-1] - t) / 0.12, 0, 1)
+    env = np.minimum(t / 0.03, 1) * np.clip((t[-1] - t) / 0.12, 0, 1) * np.exp(-t / 0.25)
     x = (np.sin(phase) + 0.18 * np.sin(3 * phase)) * env
     return _fade(x)
 
@@ -107,7 +107,7 @@ def clear_whoosh(n):
     """Sound 7: a whoosh that sweeps up and settles, like a wave washing the page clean."""
     t = _t(n)
     white = noise(7007, (n,)) * 2 - 1
-    bands = (300, 600, 1200, 2400, 4000)
+    bands = (250, 500, 1000, 1800, 3000)
     # the sweep: centre band position over time, up to the top and back down a little
     pos = np.interp(t / t[-1], [0, 0.55, 1], [0, len(bands) - 1, 1.8])
     x = np.zeros(n)

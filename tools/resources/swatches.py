@@ -38,14 +38,14 @@ def swatch_half(background, colour, selected):
     c = Canvas(45, 45, background)
     edge = INK if sum(colour) > 90 else (110, 110, 110)
     if not selected:
-        c.ellipse(24.0, 24.5, 17, 17, fill=(60, 35, 10, 90))
-        c.ellipse(22.0, 22.0, 17, 17, fill=colour, outline=edge, width=2)
-        c.ellipse(15.5, 14.5, 5.5, 3.8, fill=(255, 255, 255, 120))
+        c.ellipse(24.0, 24.5, 16, 16, fill=(60, 35, 10, 90))
+        c.ellipse(22.0, 22.0, 16, 16, fill=colour, outline=edge, width=2)
+        c.ellipse(15.5, 15.0, 5.5, 3.8, fill=(255, 255, 255, 120))
     else:
         c.rrect(1, 1, 45, 45, 11, fill=(255, 255, 255), outline=INK, width=2)
         c.rrect(3.5, 3.5, 42.5, 42.5, 9, outline=GOLD, width=3)
-        c.ellipse(23.0, 23.0, 15, 15, fill=colour, outline=edge, width=2)
-        c.ellipse(17.5, 16.5, 4.5, 3.0, fill=(255, 255, 255, 120))
+        c.ellipse(23.0, 23.0, 16.5, 16.5, fill=colour, outline=edge, width=2)
+        c.ellipse(16.5, 15.5, 5.0, 3.4, fill=(255, 255, 255, 120))
         _sparkle(c, 37.5, 7.5, 7)
     img = c.result()
     img[FACE_PROBE[1] - 2:FACE_PROBE[1] + 3, FACE_PROBE[0] - 2:FACE_PROBE[0] + 3] = colour

@@ -39,7 +39,7 @@ FULL_WORDS = {
     "mountain": "mountain laurel", "poinsett": "poinsettia", "prickly": "prickly pear",
     "redmaple": "red maple", "snowflak": "snowflake", "sunflowe": "sunflower",
     "tigerlil": "tiger lily", "venus": "Venus flytrap", "weeping": "weeping willow",
-    "whiteoak": "white oak", "a_train": "the alphabet train", "iron_ar": "iron",
+    "whiteoak": "white oak", "a_train": "the Alphabet Train", "iron_ar": "iron",
     "vegetabl": "vegetables", "toothbru": "toothbrush", "xray_xyz": "x-ray", "zip_xyz": "zipper",
     "sax": "saxophone",
 }
