@@ -42,7 +42,7 @@ def main(argv):
         for name in editions.page_names(ed):
             stem = os.path.splitext(name)[0]
             src = sources[stem]
-            rows.append("\t".join([name, src.subject, src.source, src.licence]))
+            rows.append("\t".join([name, src.subject, src.source, src.licence, src.kind, src.note]))
             if only and stem not in only:
                 continue
             lines, svg = src.make()
@@ -56,7 +56,7 @@ def main(argv):
             bad += bool(fails)
             print("%-14s %s" % (name, "ok" if not fails else "FAIL: " + "; ".join(fails)))
         with open(os.path.join(out_dir, "CHOICES.tsv"), "w") as f:
-            f.write("page\tsubject\tsource\tlicence\n" + "\n".join(rows) + "\n")
+            f.write("page\tsubject shown\tsource\tlicence\tkind\tnote\n" + "\n".join(rows) + "\n")
     return 1 if bad else 0
 
 

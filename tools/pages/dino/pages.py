@@ -3,7 +3,7 @@ from collections import namedtuple
 
 from . import genera, raster
 
-Source = namedtuple("Source", "subject source licence make")
+Source = namedtuple("Source", "subject source licence kind note make")
 
 
 def _maker(stem):
@@ -13,6 +13,6 @@ def _maker(stem):
     return make
 
 
-SOURCES = {stem: Source(name, "own drawing: tools/pages/dino (%s body plan)" % stem.lower(),
-                        "public domain (our own drawing)", _maker(stem))
+SOURCES = {stem: Source(name, "own drawing: tools/pages/dino/genera.py (%s)" % stem,
+                        "same as the program", "own drawing", "", _maker(stem))
            for stem, (name, _) in genera.GENERA.items()}

@@ -1,0 +1,61 @@
+"""Edition 4 page sources: our own plant drawings, and public-domain clip art where a good one exists."""
+import os
+from collections import namedtuple
+
+import convert
+from dino import raster, scenery
+from dino.svgkit import Canvas
+from . import drawings
+
+Source = namedtuple("Source", "subject source licence kind note make")
+OPENCLIPART = "/usr/share/openclipart/svg"
+OWN_LICENCE = "same as the program"
+
+
+def _own(stem):
+    def make():
+        svg = drawings.draw(stem).svg()
+        return raster.svg_to_lines(svg), svg
+    return make
+
+
+def _clip(ref, box, scene=True, sun=(585, 65)):
+    """Clip art fitted into box over a ground line with a sun and clouds."""
+    def make():
+        c = Canvas()
+        if scene:
+            scenery.ground(c, 420, wave=4)
+            if sun:
+                scenery.sun(c, *sun)
+            scenery.cloud(c, 110, 60)
+        canvas = convert.paste(convert.blank_canvas(), convert.render_svg(c.svg(), convert.WIDTH * convert.SCALE),
+                               0, 0)
+        x, y, w, h = box
+        canvas = convert.paste(canvas, convert.render_fitted(os.path.join(OPENCLIPART, ref), w, h), x, y)
+        return convert.rgba_to_lines(canvas), None
+    return make
+
+
+CLIP = {
+    "daffodil": ("daffodil", "plants/daffodil_jonathan_dietri_01.svg", (170, 20, 320, 420)),
+    "fern": ("fern frond", "plants/trees/fern_mo_01.svg", (150, 14, 360, 432)),
+    "japanese": ("Japanese cherry blossom (sakura)", "plants/sakura_01.svg", (150, 14, 360, 432)),
+    "roses": ("a rose", "plants/flowers/pink-rose_tess_brady_01.svg", (110, 14, 440, 432)),
+    "tulips": ("tulips", "plants/tulips_ganson.svg", (140, 30, 380, 410)),
+}
+
+NOTES = {
+    "japanese": "stem read as Japanese cherry (the flowering tree), not Japanese maple",
+    "mountain": "stem read as mountain laurel; drawn in front of mountains",
+    "snowflak": "stem read as the snowflake flower (Leucojum), not an ice crystal",
+    "seaweed": "kelp with air floats",
+}
+
+SOURCES = {}
+for _stem, (_subject, _fn) in drawings.DRAWINGS.items():
+    SOURCES[_stem] = Source(_subject, "own drawing: tools/pages/plants/drawings.py (%s)" % _fn.__name__,
+                            OWN_LICENCE, "own drawing", NOTES.get(_stem, ""), _own(_stem))
+for _stem, (_subject, _ref, _box) in CLIP.items():
+    SOURCES[_stem] = Source(_subject, "openclipart-svg: %s; own drawing: ground, sun, cloud" % _ref,
+                            "public domain; " + OWN_LICENCE, "clip art", NOTES.get(_stem, ""),
+                            _clip(_ref, _box, scene=_stem != "roses"))

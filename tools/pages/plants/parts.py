@@ -1,0 +1,258 @@
+"""Plant parts for colouring pages: stems, leaves, petals, flower heads, trees.
+
+Everything draws into a dino.svgkit Canvas (white fills, black 3 px outlines,
+painted back to front). Angles are in degrees, 0 = right, 90 = up.
+"""
+import math
+
+from dino.svgkit import catmull, tube_sides, ellipse_pts
+
+
+def _dir(angle):
+    a = math.radians(angle)
+    return math.cos(a), -math.sin(a)
+
+
+def _pt(p, angle, dist):
+    ux, uy = _dir(angle)
+    return p[0] + ux * dist, p[1] + uy * dist
+
+
+def stem(c, points, w=5.5, tip_w=None):
+    """A green stem along smooth points, wide enough to colour."""
+    tip_w = w * 0.8 if tip_w is None else tip_w
+    n = len(points)
+    c.tube([(x, y, w + (tip_w - w) * i / (n - 1), w + (tip_w - w) * i / (n - 1))
+            for i, (x, y) in enumerate(points)])
+
+
+def leaf_outline(base, length, angle, width, kind="lance"):
+    """Points of a leaf from its base along `angle`."""
+    ux, uy = _dir(angle)
+    nx, ny = -uy, ux
+
+    def P(t, s):
+        return (base[0] + ux * length * t + nx * width * s, base[1] + uy * length * t + ny * width * s)
+
+    if kind == "lance":
+        prof = [(0.0, 0.05), (0.15, 0.6), (0.4, 1.0), (0.7, 0.75), (0.9, 0.3)]
+        tip = 1.0
+    elif kind == "oval":
+        prof = [(0.0, 0.1), (0.15, 0.75), (0.45, 1.0), (0.75, 0.8), (0.92, 0.35)]
+        tip = 1.0
+    elif kind == "heart":
+        prof = [(0.05, 0.2), (-0.02, 0.7), (0.12, 1.0), (0.45, 0.85), (0.8, 0.35)]
+        tip = 1.0
+    elif kind == "grass":
+        prof = [(0.0, 0.9), (0.3, 1.0), (0.7, 0.7), (0.95, 0.15)]
+        tip = 1.0
+    elif kind == "round":
+        prof = [(0.0, 0.15), (0.1, 0.8), (0.4, 1.05), (0.75, 0.85), (0.95, 0.3)]
+        tip = 1.0
+    else:
+        raise ValueError(kind)
+    left = [P(t, s) for t, s in prof]
+    right = [P(t, -s) for t, s in prof][::-1]
+    return left + [P(tip, 0)] + right
+
+
+def leaf(c, base, length, angle, width=None, kind="lance", vein=True, veins=0):
+    width = length * 0.28 if width is None else width
+    pts = leaf_outline(base, length, angle, width, kind)
+    c.shape(pts)
+    if vein:
+        end = _pt(base, angle, length * 0.85)
+        c.line([_pt(base, angle, length * 0.04), end])
+        ux, uy = _dir(angle)
+        for k in range(1, veins + 1):
+            t = k / (veins + 1) * 0.8
+            m = _pt(base, angle, length * t)
+            for s in (1, -1):
+                d = _pt(m, angle + s * 50, width * 0.75)
+                c.line([m, d])
+
+
+def lobed_leaf(c, base, size, angle, lobes=5, depth=0.45, sharp=True, vein=True, teeth=0):
+    """Maple-like leaf: `lobes` pointed lobes fanned around the stalk end."""
+    ux, uy = _dir(angle)
+    center = _pt(base, angle, size * 0.45)
+    pts = []
+    spread = 150 if lobes > 3 else 120
+    tips = []
+    for i in range(lobes):
+        a = angle + spread * (i / (lobes - 1) - 0.5) if lobes > 1 else angle
+        ln = size * (1.0 - 0.35 * abs(i / (lobes - 1) - 0.5) * 2) if lobes > 1 else size
+        tips.append((a, ln))
+    # start at the stalk, go around clockwise
+    seq = tips[::-1]
+    pts.append(_pt(center, angle + 180, size * 0.12))
+    a0 = seq[0][0] - 200 / lobes
+    pts.append(_pt(center, a0 - 15, size * 0.35))
+    for i, (a, ln) in enumerate(seq):
+        w = 160 / lobes * 0.5
+        if sharp:
+            pts.append(_pt(center, a + w * 0.8, ln * 0.62))
+            if teeth:
+                pts.append(_pt(center, a + w * 0.55, ln * 0.85))
+                pts.append(_pt(center, a + w * 0.35, ln * 0.78))
+            pts.append(_pt(center, a, ln))
+            if teeth:
+                pts.append(_pt(center, a - w * 0.35, ln * 0.78))
+                pts.append(_pt(center, a - w * 0.55, ln * 0.85))
+            pts.append(_pt(center, a - w * 0.8, ln * 0.62))
+        else:
+            for k in range(-3, 4):
+                pts.append(_pt(center, a + w * 0.28 * k, ln * (0.7 + 0.3 * math.cos(k / 3 * math.pi / 2))))
+        if i < len(seq) - 1:
+            mid = (a + seq[i + 1][0]) / 2
+            pts.append(_pt(center, mid, ln * depth))
+    pts.append(_pt(center, seq[-1][0] + 200 / lobes + 15, size * 0.35))
+    c.shape(pts, smooth=not sharp)
+    if vein:
+        for a, ln in tips:
+            c.line([center, _pt(center, a, ln * 0.7)])
+        c.line([base, center])
+
+
+def petal(c, center, angle, length, width, inner=0.0, kind="round", fill="#fff"):
+    """One petal from `inner` out to `length` along angle."""
+    base = _pt(center, angle, inner)
+    ux, uy = _dir(angle)
+    nx, ny = -uy, ux
+    L = length - inner
+
+    def P(t, s):
+        return (base[0] + ux * L * t + nx * width * s, base[1] + uy * L * t + ny * width * s)
+
+    if kind == "round":
+        prof = [(0.0, 0.2), (0.3, 0.8), (0.65, 1.0), (0.9, 0.75)]
+        pts = [P(t, s) for t, s in prof] + [P(1.0, 0)] + [P(t, -s) for t, s in prof][::-1]
+    elif kind == "pointed":
+        prof = [(0.0, 0.15), (0.35, 0.9), (0.6, 0.8), (0.85, 0.35)]
+        pts = [P(t, s) for t, s in prof] + [P(1.0, 0)] + [P(t, -s) for t, s in prof][::-1]
+    elif kind == "notched":
+        prof = [(0.0, 0.2), (0.35, 0.85), (0.75, 1.0), (0.98, 0.6)]
+        pts = [P(t, s) for t, s in prof] + [P(0.86, 0)] + [P(t, -s) for t, s in prof][::-1]
+    elif kind == "long":
+        prof = [(0.0, 0.3), (0.2, 0.85), (0.6, 1.0), (0.9, 0.7)]
+        pts = [P(t, s) for t, s in prof] + [P(1.0, 0)] + [P(t, -s) for t, s in prof][::-1]
+    elif kind == "frilly":
+        pts = [P(0.0, 0.2), P(0.35, 0.8)]
+        for k in range(7):
+            s = 1.0 - 2 * k / 6
+            pts.append(P(0.88 + 0.12 * (k % 2), s * 0.95))
+        pts += [P(0.35, -0.8), P(0.0, -0.2)]
+    else:
+        raise ValueError(kind)
+    c.shape(pts, fill=fill)
+    return pts
+
+
+def flower_head(c, center, petals, length, width, kind="round", inner=0.0, rot=0.0,
+                disc=0.0, layers=1, disc_ring=False):
+    """A flower seen from the front: rings of petals around a disc."""
+    for layer in range(layers):
+        f = 1.0 - 0.25 * (layers - 1 - layer) / max(1, layers - 1) * (layers > 1)
+        off = 180.0 / petals * layer
+        L = length * (1.0 if layer == 0 else 0.75 ** layer)
+        for i in range(petals):
+            petal(c, center, rot + off + 360.0 * i / petals, L, width * (1.0 if layer == 0 else 0.85),
+                  inner, kind)
+    if disc:
+        c.circle(center[0], center[1], disc)
+        if disc_ring:
+            c.circle(center[0], center[1], disc * 0.55)
+
+
+def spotted(c, pts_center, spots):
+    for x, y in spots:
+        c.dot(x, y, 3.2)
+
+
+def bell(c, top, angle, length, width, lips=3):
+    """A hanging bell flower from its stalk point: flared mouth with pointed lips."""
+    ux, uy = _dir(angle)
+    nx, ny = -uy, ux
+
+    def P(t, s):
+        return (top[0] + ux * length * t + nx * width * s, top[1] + uy * length * t + ny * width * s)
+
+    pts = [P(0.0, 0.25), P(0.3, 0.55), P(0.7, 0.7), P(0.92, 1.0), P(1.05, 1.2)]
+    mouth = []
+    for k in range(1, lips * 2):
+        s = 1.0 - 2 * k / (lips * 2)
+        mouth.append(P(1.0 if k % 2 else 0.9, s * 1.05))
+    pts += mouth + [P(1.05, -1.2), P(0.92, -1.0), P(0.7, -0.7), P(0.3, -0.55), P(0.0, -0.25)]
+    c.shape(pts)
+    return pts
+
+
+def trumpet(c, base, angle, length, width, petals=6, recurve=0.0, pointed=True):
+    """A lily-like trumpet seen from the side: a tube that opens into pointed petals."""
+    ux, uy = _dir(angle)
+    nx, ny = -uy, ux
+
+    def P(t, s):
+        return (base[0] + ux * length * t + nx * width * s, base[1] + uy * length * t + ny * width * s)
+
+    # back petals first
+    for s in (0.75, -0.75):
+        c.shape([P(0.35, s * 0.2), P(0.8, s * 0.9), P(1.1 - recurve * 0.2, s * (1.25 + recurve)),
+                 P(0.95, s * 0.55)])
+    c.shape([P(0.0, 0.18), P(0.4, 0.35), P(0.75, 0.75), P(1.05, 1.15 + recurve * 0.6),
+             P(0.92, 0.5), P(1.0, 0.0), P(0.92, -0.5), P(1.05, -1.15 - recurve * 0.6), P(0.75, -0.75),
+             P(0.4, -0.35), P(0.0, -0.18)])
+    c.line([P(0.3, 0.0), P(0.9, 0.0)])
+    for s in (0.5, -0.5):
+        c.line([P(0.55, s * 0.3), P(1.25, s * 0.45)])
+        c.circle(*P(1.28, s * 0.47), 5)
+
+
+def cone_tree(c, base, height, width, tiers=4, trunk_w=14, trunk_h=40, droop=0.18):
+    """A conifer: stacked tiers with scalloped hems over a trunk."""
+    x, y = base
+    c.polygon([(x - trunk_w, y + 6), (x - trunk_w * 0.8, y - trunk_h - 20), (x + trunk_w * 0.8, y - trunk_h - 20),
+               (x + trunk_w, y + 6)])
+    top = y - trunk_h - height
+    for i in range(tiers):
+        t0 = i / tiers
+        t1 = (i + 1.3) / tiers
+        y0 = top + height * t0 * 0.85
+        y1 = top + height * min(1.0, t1)
+        w1 = width * (0.35 + 0.65 * (i + 1) / tiers) / 2
+        hem = []
+        for k in range(9):
+            u = k / 8
+            hx = x + w1 - 2 * w1 * u
+            hem.append((hx, y1 + (6 if k % 2 else -4)))
+        c.shape([(x, y0)] + [(x + w1 * 0.5, (y0 + y1) / 2)] + hem + [(x - w1 * 0.5, (y0 + y1) / 2)],
+                smooth=False)
+
+
+def crown(c, cx, cy, rx, ry, bumps=9, seed=0):
+    """A leafy tree crown: a cloud-like blob with rounded bumps."""
+    pts = []
+    for i in range(bumps * 6):
+        t = 2 * math.pi * i / (bumps * 6)
+        r = 1.0 + 0.09 * abs(math.sin(bumps * t / 2 + seed))
+        pts.append((cx + rx * r * math.cos(t), cy + ry * r * math.sin(t)))
+    c.polygon(pts)
+
+
+def trunk(c, base, height, w, branches=(), lean=0):
+    """A trunk with forking branches: branches = [(t, angle, length, width)]."""
+    x, y = base
+    c.tube([(x, y + 8, w * 1.3, w * 1.3), (x + lean * 0.5, y - height * 0.5, w, w),
+            (x + lean, y - height, w * 0.75, w * 0.75)])
+    for t, ang, ln, bw in branches:
+        p = (x + lean * t, y - height * t)
+        q = _pt(p, ang, ln)
+        m = _pt(p, ang, ln * 0.5)
+        c.tube([(p[0], p[1], bw, bw), (m[0], m[1] - ln * 0.05, bw * 0.8, bw * 0.8), (q[0], q[1], bw * 0.6, bw * 0.6)])
+
+
+def pot(c, x, y, w=150, h=110):
+    """A flower pot standing on y with a rim."""
+    c.polygon([(x - w * 0.38, y), (x - w * 0.5, y - h * 0.78), (x + w * 0.5, y - h * 0.78), (x + w * 0.38, y)])
+    c.shape([(x - w * 0.56, y - h * 0.78), (x - w * 0.56, y - h), (x + w * 0.56, y - h),
+             (x + w * 0.56, y - h * 0.78)], smooth=False)
