@@ -1,0 +1,29 @@
+#include "page/draw.h"
+
+#include "page/page_image.h"
+#include "page/palette.h"
+#include "support/gmem.h"
+
+namespace {
+constexpr int kPageLeft = 70;
+constexpr int kPageTop = 70;
+}  // namespace
+
+bool DrawPage(HDC dc) {
+    if (!lpDib) return false;
+    if (hPagePalette) {
+        SelectPalette(dc, hPagePalette, FALSE);
+        RealizePalette(dc);
+    }
+    const int width = PageWidth(gPageImage);
+    const int height = PageHeight(gPageImage);
+    StretchDIBits(dc, kPageLeft, kPageTop, width, height, 0, 0, width, height, lpDib,
+                  reinterpret_cast<const BITMAPINFO*>(gPageImage.info), DIB_RGB_COLORS, SRCCOPY);
+    return true;
+}
+
+void BusyWait(unsigned milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+    }
+}

@@ -1,0 +1,91 @@
+#include "page/page_store.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/edition.h"
+#include "app/globals.h"
+#include "app/ids.h"
+#include "app/text.h"
+#include "page/page_file.h"
+#include "support/gmem.h"
+
+namespace {
+size_t FileRead(void* context, void* buffer, size_t bytes) {
+    DWORD got = 0;
+    if (!ReadFile(static_cast<HANDLE>(context), buffer, DWORD(bytes), &got, nullptr)) return 0;
+    return got;
+}
+
+bool FileSeek(void* context, uint32_t offset) {
+    LONG high = 0;
+    return SetFilePointer(static_cast<HANDLE>(context), LONG(offset), &high, FILE_BEGIN) != INVALID_SET_FILE_POINTER ||
+           GetLastError() == NO_ERROR;
+}
+
+bool FileWrite(void* context, const void* data, size_t bytes) {
+    DWORD written = 0;
+    return WriteFile(static_cast<HANDLE>(context), data, DWORD(bytes), &written, nullptr) && written == bytes;
+}
+
+void ShowLoadFailure(PageLoadResult result, const char* name) {
+    if (result == PageLoadResult::Missing) {
+        char text[MAX_PATH + 512];
+        std::snprintf(text, sizeof text, LoadText(IDS_PAGE_MISSING, 0), name);
+        MessageBoxA(hwndMain, text, LoadText(IDS_PROGRAM_CAPTION, 1), MB_OK | MB_ICONEXCLAMATION);
+    } else {
+        MessageBoxA(hwndMain, LoadText(IDS_NOT_A_PAGE, 0), LoadText(IDS_PROGRAM_CAPTION, 1), MB_OK);
+    }
+}
+
+// Another process reading the old file can make the replace fail for a moment.
+bool ReplaceWithRetries(const char* from, const char* to) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+}  // namespace
+
+bool LoadPage(const char* name) {
+    // lpDibClear is free while no clear or print runs: the new page is staged there.
+    if (!lpDib || !lpDibClear) return false;
+    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        ShowLoadFailure(PageLoadResult::Missing, name);
+        return false;
+    }
+    DWORD sizeHigh = 0;
+    const DWORD sizeLow = GetFileSize(file, &sizeHigh);
+    PageSource source{file, FileRead, FileSeek, (uint64_t(sizeHigh) << 32) | sizeLow};
+    // The logical page palette is built from these same entries.
+    PaletteColour palette[256];
+    BuildPaletteEntries(palette);
+    const PageLoadResult result = ReadPageFile(source, gEdition.pageSignature, palette, gPageImage, lpDib, lpDibClear);
+    CloseHandle(file);
+    if (result != PageLoadResult::Loaded) {
+        ShowLoadFailure(result, name);
+        return false;
+    }
+    return true;
+}
+
+bool SavePage(const char* name) {
+    if (!lpDib) return false;
+    // The new page goes to "<name>.tmp" beside the file; a save cut short leaves
+    // at most that file behind, and the next save overwrites it.
+    char temp[MAX_PATH];
+    if (std::snprintf(temp, sizeof temp, "%s.tmp", name) >= int(sizeof temp)) return false;
+    HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    PageSink sink{file, FileWrite};
+    const bool written = WritePageFile(gPageImage, lpDib, sink) && FlushFileBuffers(file);
+    CloseHandle(file);
+    if (written && ReplaceWithRetries(temp, name)) return true;
+    DeleteFileA(temp);
+    return false;
+}
