@@ -15,12 +15,12 @@ int TestEditionNumber();
 
 namespace {
 
-struct BitmapSpec {
+struct ExpectedBitmap {
     const char* name;
     int width, height, bits;
 };
 
-const BitmapSpec kSharedBitmaps[] = {
+const ExpectedBitmap kSharedBitmaps[] = {
     {"TopBottomBorder", 800, 140, 8}, {"LeftRightBorder", 140, 460, 8},
     {"QuitBtn", 96, 45, 8},           {"QuitBtnDn", 96, 45, 8},
     {"PrintBtn", 79, 45, 8},          {"PrintBtnDn", 79, 45, 8},
@@ -115,7 +115,7 @@ bool ParseWave(const uint8_t* p, DWORD size, Wave* w) {
 }
 
 TEST(Resources, SharedBitmapsLoadByNameWithTheirSizeAndDepth) {
-    for (const BitmapSpec& b : kSharedBitmaps) ExpectBitmap(b.name, b.width, b.height, b.bits);
+    for (const ExpectedBitmap& b : kSharedBitmaps) ExpectBitmap(b.name, b.width, b.height, b.bits);
 }
 
 TEST(Resources, EditionBitmapsLoadWithTheEditionsSizeAndDepth) {

@@ -80,7 +80,7 @@ def crayon(c, x, y, angle, length, colour):
 def flower(c, x, y, r, petal, centre=(255, 200, 40), n=6, stem=0):
     if stem:
         c.line([(x, y), (x + 2, y + stem)], (60, 150, 50), 3.5)
-        c.ellipse(x + 8, y + stem * 0.6, 7, 3.5, fill=(90, 185, 70), outline=INK, width=1.5)
+        c.ellipse(x + 8, y + stem * 0.6, 7, 3.5, fill=(44, 146, 58), outline=INK, width=1.5)
     for i in range(n):
         a = i * 2 * math.pi / n
         c.ellipse(x + r * math.cos(a), y + r * math.sin(a), r * 0.75, r * 0.75, fill=petal, outline=INK, width=1.8)
@@ -198,8 +198,8 @@ def scene_plants(c):
     hills(c, 158, (130, 210, 90), (100, 186, 70))
     # sunflower
     c.line([(70, 205), (68, 160), (66, 120)], (60, 150, 50), 5)
-    c.ellipse(54, 170, 10, 5, fill=(90, 185, 70), outline=INK, width=1.5)
-    c.ellipse(84, 156, 10, 5, fill=(90, 185, 70), outline=INK, width=1.5)
+    c.ellipse(54, 170, 10, 5, fill=(44, 146, 58), outline=INK, width=1.5)
+    c.ellipse(84, 156, 10, 5, fill=(44, 146, 58), outline=INK, width=1.5)
     for i in range(14):
         a = i * 2 * math.pi / 14
         c.ellipse(66 + 20 * math.cos(a), 116 + 20 * math.sin(a), 8, 8, fill=(255, 200, 30), outline=INK, width=1.6)
@@ -209,7 +209,7 @@ def scene_plants(c):
     # tulips
     for tx, col, h in ((118, (236, 60, 70), 150), (146, (246, 110, 180), 138), (174, (160, 90, 220), 152)):
         c.line([(tx, 205), (tx, h)], (60, 150, 50), 4)
-        c.ellipse(tx - 8, h + 28, 4.5, 11, fill=(90, 185, 70), outline=INK, width=1.3)
+        c.ellipse(tx - 8, h + 28, 4.5, 11, fill=(44, 146, 58), outline=INK, width=1.3)
         c.poly([(tx - 12, h - 16), (tx - 6, h - 6), (tx, h - 18), (tx + 6, h - 6), (tx + 12, h - 16),
                 (tx + 11, h - 2), (tx, h + 6), (tx - 11, h - 2)], fill=col, outline=INK, width=1.8)
     # daisies
