@@ -207,7 +207,7 @@ def bird_leg(c, hip, length, w, stride=0.0, sickle=False, toe_len=None):
                  (sx + w * 0.22, sy + w * 0.05)])
 
 
-def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0):
+def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0, thumb=False):
     """A short arm hanging forward from the shoulder with clawed fingers."""
     sx, sy = shoulder
     a1 = math.radians(angle)
@@ -219,9 +219,15 @@ def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0):
         fl = length * 0.3 * claw
         fw = max(2.5, w * 0.4)
         px, py = -math.sin(fa) * fw, math.cos(fa) * fw
-        c.polygon([(hand[0] + px, hand[1] + py), (hand[0] + fl * math.cos(fa), hand[1] + fl * math.sin(fa)),
-                   (hand[0] - px, hand[1] - py)], fill="#000")
+        tip = (hand[0] + fl * math.cos(fa), hand[1] + fl * math.sin(fa))
+        if fw >= 4:       # big enough to colour: a white finger with a pointed claw
+            c.tube([(hand[0], hand[1], fw, fw), (tip[0], tip[1], 1.5, 1.5)])
+        else:             # small hands: solid black claws
+            c.polygon([(hand[0] + px, hand[1] + py), tip, (hand[0] - px, hand[1] - py)], fill="#000")
     c.tube([(sx, sy, w, w), (elbow[0], elbow[1], w * 0.65, w * 0.65), (hand[0], hand[1], w * 0.5, w * 0.5)])
+    if thumb:
+        c.shape([(hand[0] - w * 0.5, hand[1]), (hand[0] + w * 0.2, hand[1] - w * 2.6), (hand[0] + w * 0.55, hand[1] - w * 0.2)],
+                smooth=False)
 
 
 # ---------------------------------------------------------------- bodies
@@ -237,10 +243,11 @@ def body_spine(P):
         pts.append((-tl * 1.35, droop * 0.4 - lift * 1.6, 1.2, 1.2))
     p = P.get("tail_taper", 0.85)
     wt0, wb0 = (bt + tw) / 2, (bb * 0.9 + tw) / 2
-    for t in (1.0, 0.8, 0.6, 0.4, 0.2):
+    for t in (1.0, 0.8, 0.6, 0.42, 0.25):
         k = (1 - t) ** p
-        pts.append((-tl * t, droop * t ** 2 - lift * t ** 5, max(2.5, wt0 * k), max(2.5, wb0 * k)))
-    pts.append((-bl * 0.05, 0, bt, bb * 0.9))
+        wt, wb = bt + (wt0 - bt) * t * 2, bb * 0.9 + (wb0 - bb * 0.9) * t * 2
+        pts.append((-tl * t, droop * t ** 2 - lift * t ** 5, max(2.5, min(wt0, wt) * k), max(2.5, min(wb0, wb) * k)))
+    pts.append((bl * 0.08, 0, bt, bb * 0.9))
     pts += [
             (bl * 0.45, -rise * 0.5 + P.get("belly_dy", 0), bt * 1.05, bb),
             (bl, -rise, bt * 0.9, bb * 0.85)]
@@ -394,10 +401,20 @@ def dinosaur(c, P):
         bird_leg(c, (0, 6), leg_len, hip_leg_w, stride=0.2, sickle=P.get("sickle"))
         if P.get("arm_len"):
             arm(c, (bl * 0.85, -rise + P["body_bot"] * 0.35), P["arm_len"], P["arm_w"],
-                angle=P.get("arm_angle", 60), fingers=P.get("fingers", 3), claw=P.get("claw", 1.0))
+                angle=P.get("arm_angle", 60), fingers=P.get("fingers", 3), claw=P.get("claw", 1.0),
+                thumb=P.get("thumb", False))
         if P.get("wing"):
+            # a fan of arm feathers hanging behind the forearm
             sx, sy = bl * 0.85, -rise + P["body_bot"] * 0.35
             L = P["arm_len"]
-            c.shape([(sx - 5, sy - 4), (sx + L * 0.5, sy + L * 0.2), (sx + L * 0.8, sy + L * 0.5),
-                     (sx + L * 0.4, sy + L * 0.75), (sx + L * 0.1, sy + L * 0.55), (sx - 12, sy + L * 0.2)])
-            c.line([(sx + L * 0.1, sy + L * 0.25), (sx + L * 0.55, sy + L * 0.45)])
+            a1 = math.radians(P.get("arm_angle", 60))
+            elbow = (sx + L * 0.5 * math.cos(a1), sy + L * 0.5 * math.sin(a1))
+            pts = [(sx - 4, sy + 6), elbow]
+            for k in range(4):
+                t = k / 3
+                px = lerp(elbow[0], sx - L * 0.15, t)
+                py = lerp(elbow[1], sy + L * 0.3, t)
+                pts += [(px - 4, py + 22 - 4 * k), (px - 12, py + 6)]
+            c.shape(pts[:-1], smooth=False)
+            arm(c, (sx, sy), L, P["arm_w"], angle=P.get("arm_angle", 60), fingers=P.get("fingers", 3),
+                claw=P.get("claw", 1.0))

@@ -27,8 +27,13 @@ def curve_stem(c, x0, y0, x1, y1, bend=20, w=5.5):
 
 
 def trifoliate(c, p, size, angle, kind="heart"):
-    for da in (-55, 55, 0):
-        leaf(c, p, size, angle + da, size * 0.45, kind="round" if kind != "heart" else "heart", veins=0)
+    """Three leaflets from one point: heart-shaped (clover) or oval (alfalfa)."""
+    for da in (-75, 75, 0) if kind == "heart" else (-55, 55, 0):
+        if kind == "heart":
+            petal(c, p, angle + da, size, size * 0.48, 0, "notched")
+            c.line([p, _pt(p, angle + da, size * 0.7)])
+        else:
+            leaf(c, p, size, angle + da, size * 0.4, kind="oval", veins=0)
 
 
 def floret_cluster(c, center, rx, ry, r=8, rows=4):
@@ -75,7 +80,7 @@ def asparagus(c):
 
 def bluebell(c):
     garden(c, clouds=((300, 55), (520, 60)))
-    for x, lean in ((260, 1), (420, -1)):
+    for x, lean in ((270, -1), (400, 1)):
         for k, a in enumerate((100, 80, 115)):
             leaf(c, (x + (k - 1) * 20, G + 6), 170, a, 16, kind="grass", vein=False)
         top = (x + lean * 90, G - 310)
@@ -153,8 +158,8 @@ def chrysant(c):
     garden(c, sun=(580, 70), clouds=((120, 60), (330, 50)))
     for x, y, s in ((200, 200, 0.9), (440, 175, 1.0), (320, 260, 0.85)):
         stem(c, [(x, y), (x + (330 - x) * 0.3, y + 120), (330, G + 8)], 5)
-    for x, y in ((250, 330), (400, 320)):
-        lobed_leaf(c, (330, G - 20), 70, 90 + (x - 330) * 0.8, lobes=5, depth=0.6, sharp=False)
+    for a in (150, 30, 125, 55):
+        leaf(c, (330, G - 10), 95, a, 30, kind="oval", veins=2)
     for x, y, s in ((200, 200, 0.9), (440, 175, 1.0), (320, 260, 0.85)):
         flower_head(c, (x, y), 18, 88 * s, 8 * s, "long", inner=10, layers=2, disc=20 * s)
 
@@ -163,7 +168,7 @@ def clover(c):
     garden(c)
     for x, h in ((150, 150), (420, 120), (560, 170)):
         stem(c, [(x, G + 8), (x - 5, G - h * 0.5), (x + 4, G - h)], 4)
-        trifoliate(c, (x + 4, G - h), 48, 90)
+        trifoliate(c, (x + 4, G - h), 58, 90)
     for x, h in ((270, 270), (360, 230)):
         stem(c, [(x, G + 8), (x + 8, G - h * 0.5), (x, G - h)], 4.5)
         floret_cluster(c, (x, G - h - 28), 34, 32, r=9, rows=5)
@@ -199,10 +204,10 @@ def foxglove(c):
         pts = [(x, G + 8), (x - 8, G - h * 0.5), (x + 10, G - h)]
         stem(c, pts, 5)
         dense = catmull(pts, False, 10)
-        for k in range(6):
-            p = dense[int(7 + k * 2.1)]
-            s = big * (1.0 - 0.1 * k)
-            bell(c, (p[0] + 4, p[1]), -40, 62 * s, 19 * s, lips=2)
+        for k in range(5):
+            p = dense[int(8 + k * 2.3)]
+            s = big * (1.0 - 0.12 * k)
+            bell(c, (p[0] + 4, p[1]), -65, 66 * s, 24 * s, lips=2)
         c.ellipse(x + 12, G - h - 8, 8, 13)
 
 
@@ -248,16 +253,16 @@ def gladiolu(c):
 
 def goldenra(c):
     garden(c, sun=(580, 70), clouds=((120, 60), (330, 55)))
-    for x, h, lean in ((220, 270, 1), (350, 300, -1), (460, 250, 1)):
+    for x, h, lean in ((220, 270, -1), (350, 300, 1), (470, 250, 1)):
         pts = [(x, G + 8), (x + lean * 10, G - h * 0.6), (x + lean * 60, G - h)]
         stem(c, pts, 5)
         for k, t in enumerate((0.2, 0.4)):
             p = (x + lean * 5 * t, G - h * 0.6 * t)
             leaf(c, p, 60, 90 + (60 if k % 2 else -60), 11, kind="lance")
         dense = catmull(pts, False, 10)
-        for k in range(6):
-            p = dense[12 + k]
-            floret_cluster(c, (p[0] + lean * 20, p[1] - 6), 16, 10, r=7, rows=2)
+        for k in range(3):
+            p = dense[12 + 3 * k]
+            floret_cluster(c, (p[0] + lean * 22, p[1] - 8), 26, 12, r=9, rows=2)
 
 
 def hibiscus(c):
@@ -333,13 +338,13 @@ def iris(c):
 
 def lily(c):
     garden(c, clouds=((200, 60), (450, 55)))
-    pts = [(330, G + 8), (320, 250), (335, 120)]
+    pts = [(330, G + 8), (320, 280), (332, 190)]
     stem(c, pts, 6)
     for k, (t, a) in enumerate(((0.25, 30), (0.35, 150), (0.5, 40), (0.6, 140), (0.72, 50))):
         p = catmull(pts, False, 10)[int(t * 20)]
         leaf(c, p, 85, a, 15, kind="lance")
-    for (p, a, s) in (((335, 120), 60, 1.0), ((330, 180), 160, 0.95), ((330, 160), 10, 0.9)):
-        trumpet(c, p, a, 150 * s, 45 * s, recurve=0.2)
+    for (p, a, s) in (((332, 190), 75, 0.95), ((330, 215), 165, 0.95), ((330, 215), 15, 0.95)):
+        trumpet(c, p, a, 130 * s, 42 * s, recurve=0.2)
 
 
 def magnolia(c):
@@ -559,7 +564,7 @@ def violets(c):
 # ---------------------------------------------------------------- fruit, cacti, water
 
 def apple(c):
-    garden(c, sun=(585, 65), clouds=((110, 60), (330, 50)))
+    garden(c, sun=None, clouds=((110, 190), (560, 180)))
     c.tube([(0, 120, 11, 11), (200, 110, 9, 9), (420, 90, 8, 8), (660, 60, 6, 6)])
 
     def fruit(x, y, r):
@@ -577,7 +582,7 @@ def apple(c):
 
 
 def pear(c):
-    garden(c, sun=(585, 65), clouds=((110, 60), (330, 50)))
+    garden(c, sun=None, clouds=((110, 190), (560, 180)))
     c.tube([(0, 110, 11, 11), (220, 100, 9, 9), (440, 80, 8, 8), (660, 55, 6, 6)])
 
     def fruit(x, y, s):
@@ -727,8 +732,8 @@ def redmaple(c):
     garden(c, sun=(585, 65), clouds=((110, 60),))
     crown(c, 250, 170, 170, 120, bumps=11)
     trunk(c, (250, G), 190, 18, [(0.75, 130, 70, 9), (0.8, 50, 70, 9)])
-    for x, y, a in ((480, 250, 100), (560, 330, 60), (440, 350, 130)):
-        lobed_leaf(c, (x, y + 40), 65, a, lobes=5, depth=0.45, sharp=True)
+    for x, y, a in ((500, 190, 100), (575, 320, 70), (470, 340, 120)):
+        lobed_leaf(c, (x, y + 50), 85, a, lobes=5, depth=0.45, sharp=True)
 
 
 def redbud(c):

@@ -3,6 +3,7 @@ import os
 from collections import namedtuple
 
 import convert
+from scipy import ndimage
 from dino import raster, scenery
 from dino.svgkit import Canvas
 from . import drawings
@@ -20,19 +21,19 @@ def _own(stem):
 
 
 def _clip(ref, box, scene=True, sun=(585, 65)):
-    """Clip art fitted into box over a ground line with a sun and clouds."""
+    """Clip art fitted into box, in front of our ground line, sun and cloud."""
     def make():
+        art = convert.svg_to_lines(os.path.join(OPENCLIPART, ref), box)
+        if not scene:
+            return art, None
         c = Canvas()
-        if scene:
-            scenery.ground(c, 420, wave=4)
-            if sun:
-                scenery.sun(c, *sun)
-            scenery.cloud(c, 110, 60)
-        canvas = convert.paste(convert.blank_canvas(), convert.render_svg(c.svg(), convert.WIDTH * convert.SCALE),
-                               0, 0)
-        x, y, w, h = box
-        canvas = convert.paste(canvas, convert.render_fitted(os.path.join(OPENCLIPART, ref), w, h), x, y)
-        return convert.rgba_to_lines(canvas), None
+        scenery.ground(c, 420, wave=4)
+        if sun:
+            scenery.sun(c, *sun)
+        scenery.cloud(c, 110, 60)
+        behind = ndimage.binary_dilation(ndimage.binary_fill_holes(art), iterations=3)
+        lines = art | (raster.render(c.svg()) & ~behind)
+        return raster.tidy(lines), None
     return make
 
 
