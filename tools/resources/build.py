@@ -41,7 +41,8 @@ def _bmp(files, path, rgb, bpp=8, pinned=()):
 
 def build_shared(files):
     screen_art = frame.full_frame()
-    tb = _bmp(files, BITMAPS + "TopBottomBorder.bmp", frame.cut_top_bottom(screen_art))
+    # the name plate must match the title strips' background exactly
+    tb = _bmp(files, BITMAPS + "TopBottomBorder.bmp", frame.cut_top_bottom(screen_art), pinned=[titles.PLATE])
     lr = _bmp(files, BITMAPS + "LeftRightBorder.bmp", frame.cut_left_right(screen_art))
     screen = frame.assemble(tb, lr)
 
