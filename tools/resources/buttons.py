@@ -1,7 +1,5 @@
 """Rounded candy buttons: released (raised, glossy, with a shadow) and pressed (pushed
 down-right onto its shadow, darker face, shadowed inside)."""
-from PIL import ImageDraw
-
 from .draw import BOLD, Canvas, shade
 
 RED = (231, 68, 58)

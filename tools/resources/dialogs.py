@@ -4,7 +4,7 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
 from . import buttons
-from .draw import ARIAL, ARIAL_BOLD, BOLD, INK, Canvas
+from .draw import ARIAL, ARIAL_BOLD, INK, Canvas
 from .frame import wood
 from .layout import (DIALOG_BUTTON_H, DIALOG_BUTTON_W, OK_BUTTON, PRINT_OPTIONS, RADIO_H,
                      RADIO_TOPS, RADIO_X, TEXT_FRAME)

@@ -3,6 +3,7 @@
 The frame is painted as one 800 x 600 picture and cut into the two bitmaps the program
 draws it from, so the four strips meet without seams."""
 import numpy as np
+from PIL import Image
 
 from .draw import INK, Canvas, smooth_noise, noise
 from .layout import (SCREEN_W, SCREEN_H, PAGE_X, PAGE_Y, PAGE_W, PAGE_H, BORDER,
@@ -32,7 +33,6 @@ def wood(h, w, seed, along_x, ring=7.0, contrast=1.0, light=WOOD_LIGHT, dark=WOO
 def _stretch(seed, h, w):
     """Noise that varies slowly along x and a little faster along y."""
     small = smooth_noise(seed, h // 4 + 4, w // 48 + 4, 3)
-    from PIL import Image
     img = Image.fromarray((small * 255).astype(np.uint8), "L")
     img = img.resize(((w // 48 + 4) * 48, (h // 4 + 4) * 4), Image.Resampling.BICUBIC)
     return np.asarray(img, dtype=float)[:h, :w] / 255.0
