@@ -240,9 +240,9 @@ def scene_train(c):
     for x in range(4, W, 16):
         c.rrect(x, 194, x + 9, 199, 1, fill=(120, 80, 50))
     # wagons with letter blocks
-    for i, (wx, letter, col, block) in enumerate(((16, "A", (44, 124, 226), (231, 68, 58)),
-                                                   (92, "B", (246, 140, 30), (62, 176, 72)),
-                                                   (168, "C", (146, 88, 206), (250, 200, 40)))):
+    for i, (wx, letter, col, block) in enumerate(((8, "A", (44, 124, 226), (231, 68, 58)),
+                                                   (82, "B", (246, 140, 30), (62, 176, 72)),
+                                                   (156, "C", (146, 88, 206), (250, 200, 40)))):
         c.rrect(wx - 2, 173, wx + 5, 177, 1, fill=INK)
         c.rrect(wx + 4, 150, wx + 66, 182, 4, fill=col, outline=INK, width=OUT)
         c.rrect(wx + 17, 118, wx + 53, 152, 4, fill=block, outline=INK, width=OUT)
@@ -251,7 +251,7 @@ def scene_train(c):
         _wheel(c, wx + 18, 184, 8, (90, 90, 110))
         _wheel(c, wx + 52, 184, 8, (90, 90, 110))
     # engine
-    ex = 246
+    ex = 232
     c.rrect(ex - 6, 173, ex + 2, 177, 1, fill=INK)
     c.rrect(ex, 140, ex + 46, 182, 4, fill=(231, 68, 58), outline=INK, width=OUT)
     c.rrect(ex + 6, 146, ex + 26, 162, 3, fill=(200, 235, 255), outline=INK, width=1.6)
