@@ -59,7 +59,7 @@ def alfalfa(c):
         pts = curve_stem(c, x, G + 8, x + b, G - h, bend=b * 0.6, w=4.5)
         for k, t in enumerate((0.3, 0.55, 0.78)):
             p = catmull(pts, False, 10)[int(t * 20)]
-            trifoliate(c, p, 34, 150 if k % 2 else 30, kind="oval")
+            trifoliate(c, p, 44, 150 if k % 2 else 30, kind="oval")
         floret_cluster(c, (x + b, G - h - 30), 26, 34, r=9, rows=5)
     scenery.cloud(c, 590, 150, 70, 30)
 
@@ -284,31 +284,32 @@ def hibiscus(c):
 def holly(c):
     garden(c, sun=None, clouds=((110, 60), (560, 60)))
 
-    def holly_leaf(base, length, angle):
+    def holly_leaf(base, length, angle, width):
         ux, uy = _dir(angle)
         nx, ny = -uy, ux
-        pts = [base]
-        n = 4
-        for k in range(1, n + 1):
-            t = k / (n + 1)
-            w = length * 0.28 * math.sin(math.pi * (0.15 + 0.85 * t)) + 6
-            pts.append((base[0] + ux * length * (t - 0.08) + nx * w * 0.7,
-                        base[1] + uy * length * (t - 0.08) + ny * w * 0.7))
-            pts.append((base[0] + ux * length * t + nx * (w + 12), base[1] + uy * length * t + ny * (w + 12)))
-        tip = (base[0] + ux * length, base[1] + uy * length)
-        right = []
-        for p in pts[1:]:
-            dx, dy = p[0] - base[0], p[1] - base[1]
-            along = dx * ux + dy * uy
-            across = dx * nx + dy * ny
-            right.append((base[0] + ux * along - nx * across, base[1] + uy * along - ny * across))
-        c.polygon(pts + [tip] + right[::-1])
-        c.line([base, _pt(base, angle, length * 0.85)])
 
-    for a, ln in ((150, 190), (30, 190), (200, 160), (-20, 160), (95, 170), (250, 140), (-70, 140)):
-        holly_leaf((330, 240), ln, a)
-    for dx, dy in ((-26, -6), (0, -20), (24, -4), (-12, 18), (14, 20), (0, 0)):
-        c.circle(330 + dx, 240 + dy, 17)
+        def P(t, w):
+            return (base[0] + ux * length * t + nx * w, base[1] + uy * length * t + ny * w)
+
+        spines = 4
+        left = []
+        for k in range(spines):
+            t0 = 0.12 + 0.8 * k / spines
+            t1 = 0.12 + 0.8 * (k + 0.6) / spines
+            prof = math.sin(math.pi * min(0.95, 0.15 + t1)) ** 0.6
+            left.append(P(t0, width * 0.62 * math.sin(math.pi * min(0.95, 0.15 + t0)) ** 0.6))
+            left.append(P(t1, width * prof + 6))
+        right = [P(((q[0] - base[0]) * ux + (q[1] - base[1]) * uy) / length,
+                   -((q[0] - base[0]) * nx + (q[1] - base[1]) * ny)) for q in left]
+        c.polygon([P(0, 5)] + left + [P(1.0, 0)] + right[::-1] + [P(0, -5)])
+        c.line([P(0.02, 0), P(0.85, 0)])
+
+    c.tube([(120, 420, 7, 7), (250, 330, 6, 6), (330, 250, 5, 5), (420, 160, 4, 4)])
+    for p, a, ln in (((170, 385), 200, 150), ((230, 345), 40, 170), ((300, 280), 160, 160),
+                     ((370, 215), 20, 150), ((415, 165), 100, 130)):
+        holly_leaf(p, ln, a, 40)
+    for dx, dy in ((-22, -6), (0, -22), (22, -6), (-10, 16), (14, 16)):
+        c.circle(330 + dx, 255 + dy, 16)
 
 
 def iris(c):
@@ -355,11 +356,12 @@ def magnolia(c):
         leaf(c, p, 90, a, 32, kind="oval", veins=2)
 
     def cup(x, y, s):
-        for a, k in ((130, 0.85), (50, 0.85), (155, 0.7), (25, 0.7)):
-            petal(c, (x, y), a, 110 * s * k, 34 * s, 0, "round")
-        petal(c, (x, y), 90, 115 * s, 38 * s, 0, "round")
-        c.shape([(x - 45 * s, y - 40 * s), (x - 38 * s, y + 8), (x, y + 16 * s), (x + 38 * s, y + 8),
-                 (x + 45 * s, y - 40 * s), (x + 15 * s, y - 20 * s), (x - 15 * s, y - 20 * s)])
+        # an open goblet of broad petals: back ones first, then the front ones
+        for a, ln, w in ((90, 120, 34), (55, 110, 30), (125, 110, 30)):
+            petal(c, (x, y), a, ln * s, w * s, 0, "round")
+        for a, ln, w in ((70, 95, 36), (110, 95, 36)):
+            petal(c, (x, y), a, ln * s, w * s, 0, "round")
+        c.ellipse(x, y + 4, 20 * s, 10 * s)
 
     cup(250, 180, 1.0)
     cup(470, 265, 0.85)
@@ -655,15 +657,15 @@ def venus(c):
     def trap(base, a, ln, s):
         tip = _pt(base, a, ln)
         stem(c, [base, _pt(base, a, ln * 0.5), tip], 5)
-        for side in (1, -1):
-            jaw_a = a + side * 35
-            p1 = _pt(tip, jaw_a, 55 * s)
-            p2 = _pt(tip, a, 70 * s)
-            lobe = [tip, _pt(tip, jaw_a - side * 20, 35 * s), p1, _pt(p1, a - side * 30, 25 * s), p2]
-            c.shape(lobe)
+        L = 62 * s
+        for side in (1, -1):                      # two jaws opening like a mouth
+            jaw = a + side * 28
+            cx, cy = _pt(tip, jaw, L * 0.5)
+            c.ellipse(cx, cy, L * 0.52, L * 0.26, -jaw)
             for k in range(5):
-                q = catmull([p1, _pt(p1, a - side * 30, 25 * s), p2], False, 5)[k * 2]
-                c.line([q, _pt(q, jaw_a + side * 40, 18 * s)])
+                t = -0.8 + 0.4 * k
+                rim = _pt(_pt((cx, cy), jaw, L * 0.5 * t), jaw + side * 90, L * 0.26 * math.sqrt(1 - t * t * 0.9))
+                c.line([rim, _pt(rim, jaw + side * 90, 14 * s)])
 
     for a, ln, s in ((140, 110, 1.0), (40, 110, 1.0), (95, 150, 1.1), (170, 70, 0.8), (10, 70, 0.8)):
         trap((330, G - 110), a, ln, s)
@@ -789,23 +791,23 @@ def whiteoak(c):
     def oak_leaf(base, length, angle):
         ux, uy = _dir(angle)
         nx, ny = -uy, ux
-        pts = [base]
-        for side in (1, -1):
-            half = []
-            for k in range(5):
-                t = 0.15 + 0.17 * k
-                w = length * 0.32 * math.sin(math.pi * (0.2 + 0.7 * t)) if k % 2 == 0 else length * 0.12
-                half.append((base[0] + ux * length * t + nx * w * side, base[1] + uy * length * t + ny * w * side))
-            pts += half if side == 1 else half[::-1]
-            if side == 1:
-                pts.append((base[0] + ux * length, base[1] + uy * length))
-        c.shape(pts)
-        c.line([base, _pt(base, angle, length * 0.88)])
 
-    oak_leaf((470, 400), 150, 70)
-    for ax, ay in ((560, 300), (600, 360)):
-        c.ellipse(ax, ay + 10, 20, 26)
-        c.shape([(ax - 25, ay - 4), (ax - 22, ay - 18), (ax, ay - 24), (ax + 22, ay - 18), (ax + 25, ay - 4)])
+        def P(t, w):
+            return (base[0] + ux * length * t + nx * w, base[1] + uy * length * t + ny * w)
+
+        prof = [(0.05, 0.1), (0.2, 0.3), (0.3, 0.15), (0.42, 0.4), (0.52, 0.18), (0.64, 0.38),
+                (0.74, 0.16), (0.85, 0.28)]
+        left = [P(t, w * length) for t, w in prof]
+        right = [P(t, -w * length) for t, w in prof][::-1]
+        c.shape(left + [P(1.0, 0)] + right)
+        c.line([P(0.0, 0), P(0.9, 0)])
+
+    oak_leaf((470, 405), 170, 65)
+    for ax, ay in ((560, 290), (605, 350)):
+        c.shape([(ax - 19, ay - 8), (ax - 17, ay + 20), (ax, ay + 42), (ax + 17, ay + 20), (ax + 19, ay - 8)])
+        c.shape([(ax - 24, ay - 2), (ax - 22, ay - 16), (ax, ay - 24), (ax + 22, ay - 16), (ax + 24, ay - 2)])
+        c.line([(ax - 12, ay - 4), (ax - 6, ay - 18)])
+        c.line([(ax + 12, ay - 4), (ax + 6, ay - 18)])
         c.line([(ax, ay - 24), (ax + 3, ay - 36)])
 
 
