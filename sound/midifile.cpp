@@ -9,12 +9,24 @@ namespace {
 
 class DiskReader : public MidiFileReader {
 public:
-    explicit DiskReader(FILE* file) : file_(file) {}
+    explicit DiskReader(FILE* file) : file_(file) {
+        if (std::fseek(file, 0, SEEK_END) == 0) {
+            const long size = std::ftell(file);
+            left_ = size > 0 ? uint64_t(size) : 0;
+        }
+        std::rewind(file);
+    }
     ~DiskReader() override { std::fclose(file_); }
-    bool Read(void* dst, uint32_t n) override { return std::fread(dst, 1, n, file_) == n; }
+    bool Read(void* dst, uint32_t n) override {
+        const size_t got = std::fread(dst, 1, n, file_);
+        left_ = got < left_ ? left_ - got : 0;
+        return got == n;
+    }
+    uint64_t Remaining() const override { return left_; }
 
 private:
     FILE* file_;
+    uint64_t left_ = 0;
 };
 
 class Disk : public MidiFiles {
@@ -37,6 +49,7 @@ public:
         pos_ += take;
         return take == n;
     }
+    uint64_t Remaining() const override { return bytes_->size() - pos_; }
 
 private:
     std::shared_ptr<const std::vector<uint8_t>> bytes_;  // a removed file stays readable while open
@@ -218,7 +231,8 @@ std::string LoadInto(const char* path, MidiSong* song, const MidiFiles& files) {
             return "Error encountered when reading track chunk.";
         }
         track.size = Uint32At(chunk + 4);
-        // calloc: a huge length that the file cannot hold costs no memory before the short read.
+        // A length beyond the end of the file cannot be read: refused before it costs memory.
+        if (track.size > file->Remaining()) return "Error encountered when reading track chunk.";
         track.data = static_cast<uint8_t*>(std::calloc(track.size ? track.size : 1, 1));
         if (!track.data) {
             return "Error encountered when allocating memory for this file.";

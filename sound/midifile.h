@@ -35,6 +35,8 @@ public:
     virtual ~MidiFileReader() = default;
     // Reads exactly n bytes; false on a failed or short read.
     virtual bool Read(void* dst, uint32_t n) = 0;
+    // Bytes left to read.
+    virtual uint64_t Remaining() const = 0;
 };
 
 // Opens existing files for reading, shared with other readers.
