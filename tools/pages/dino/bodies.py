@@ -144,11 +144,11 @@ def head(c, kind, at, size, angle, P):
             for t in range(-100, 101, 25):
                 c.circle(*H([ring(math.radians(t))])[0], 0.075 * size)
         c.shape(H([ring(math.radians(a)) for a in range(0, 360, 15)]))
+        if frill.get("rim", True):
+            c.shape(H([ring(math.radians(a), 0.74) for a in range(0, 360, 15)]))
         for wu, wv in frill.get("windows", []):
             c.ellipse(*H([(cx + dx_ * wu * rx + mx_ * wv * ry, cy + dy_ * wu * rx + my_ * wv * ry)])[0],
                       0.14 * size * fs, 0.09 * size * fs, -angle - math.degrees(rot))
-        if frill.get("rim", True):
-            c.line(H([ring(math.radians(a), 0.78) for a in range(-100, 101, 10)]), smooth=True)
     # the head itself
     c.shape(H(_head_points(kind)))
     if crest == "helmet":
@@ -344,9 +344,9 @@ def dinosaur(c, P):
             p, nrm = _along(top, f)
             a = math.radians(ang)
             tx, ty = p[0] + ln * math.cos(a), p[1] - ln * math.sin(a)
-            ux, uy = -nrm[1] * 6, nrm[0] * 6
-            c.shape([(p[0] + ux + nrm[0] * -5, p[1] + uy + nrm[1] * -5), (tx, ty),
-                     (p[0] - ux - nrm[0] * 5, p[1] - uy - nrm[1] * 5)], smooth=False)
+            ux, uy = -nrm[1] * 9, nrm[0] * 9
+            c.shape([(p[0] + ux - nrm[0] * 6, p[1] + uy - nrm[1] * 6), (tx, ty),
+                     (p[0] - ux - nrm[0] * 6, p[1] - uy - nrm[1] * 6)], smooth=False)
             k += 1
 
     # armour and other surface marks on the body

@@ -1,0 +1,106 @@
+#!/usr/bin/python3
+"""Checks the drawing kit and the generators of the dinosaur and plant pages.
+
+Run: /usr/bin/python3 tools/pages/dino/test_drawing.py   (exit 0 = pass)
+"""
+import os
+import sys
+import unittest
+
+import numpy as np
+from scipy import ndimage as ndi
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))
+import editions  # noqa: E402
+import quality  # noqa: E402
+from dino import genera, raster, svgkit  # noqa: E402
+from dino import pages as dino_pages  # noqa: E402
+from plants import drawings  # noqa: E402
+from plants import pages as plant_pages  # noqa: E402
+
+FOUR = ndi.generate_binary_structure(2, 1)
+
+
+def fillable_areas(lines):
+    lab, n = ndi.label(~lines, FOUR)
+    sizes = np.bincount(lab.ravel())[1:]
+    return int((sizes >= quality.FILLABLE).sum())
+
+
+def genus_lines(params):
+    """Renders one dinosaur alone (no scenery) from a parameter set."""
+    c = svgkit.Canvas()
+    c.at(330, 400 - params["leg_len"], 1.0)
+    from dino import bodies
+    bodies.dinosaur(c, params)
+    return raster.svg_to_lines(c.svg())
+
+
+class Tidy(unittest.TestCase):
+    def test_diagonal_leak_is_closed_and_specks_filled(self):
+        lines = np.zeros((460, 660), dtype=bool)
+        lines[:, 300:303] = True
+        lines[200:203, 300:303] = False
+        lines[200, 300] = lines[201, 301] = lines[202, 302] = True   # a 1-px diagonal gap in the wall
+        lines[201, 300] = lines[200, 301] = False
+        lines[50:60, 50:60] = True
+        lines[53:56, 53:56] = False                                   # 9 px of paper
+        out = raster.tidy(lines)
+        m = quality.measure(out)
+        self.assertEqual(m["areas4"], m["areas8"])
+        self.assertGreaterEqual(m["smallest"], raster.MIN_AREA)
+        # the big areas either side of the wall survive untouched
+        self.assertFalse(out[100, 100] or out[100, 500])
+
+    def test_tube_outline_has_the_asked_widths(self):
+        pts = svgkit.tube_outline([(100, 200, 20, 10), (300, 200, 20, 10)], cap=False)
+        ys = [p[1] for p in pts]
+        self.assertAlmostEqual(min(ys), 180, delta=0.5)
+        self.assertAlmostEqual(max(ys), 210, delta=0.5)
+
+
+class Dinosaurs(unittest.TestCase):
+    def test_every_edition_2_page_has_a_distinct_drawing(self):
+        stems = [os.path.splitext(n)[0] for n in editions.page_names(2)]
+        self.assertEqual(sorted(stems), sorted(dino_pages.SOURCES))
+        svgs = {genera.page_svg(s)[1] for s in stems}
+        self.assertEqual(len(svgs), len(stems))
+
+    def test_traits_add_their_own_areas(self):
+        # plates, horns, a frill, a sail, a tail club or a crest must show as separate parts
+        # to colour, not vanish behind the body or merge into it
+        for stem, trait, at_least in (("STEGOSAU", "plates", 6), ("STEGOSAU", "tail_spikes", 3),
+                                      ("TRICERAT", "horns", 2), ("TRICERAT", "frill", 2),
+                                      ("SPINOSAU", "sail", 4), ("ANKYLOSA", "club", 2),
+                                      ("PARASAUR", "crest", 1), ("STYRACOS", "frill", 4)):
+            params = dict(genera.GENERA[stem][1])
+            with_trait = fillable_areas(genus_lines(params))
+            params.pop(trait)
+            without = fillable_areas(genus_lines(params))
+            self.assertGreaterEqual(with_trait - without, at_least, "%s %s" % (stem, trait))
+
+    def test_pages_are_the_same_every_run(self):
+        for stem in ("TRICERAT", "VELOCIRA"):
+            a, _ = dino_pages.SOURCES[stem].make()
+            b, _ = dino_pages.SOURCES[stem].make()
+            self.assertTrue((a == b).all())
+            self.assertEqual(quality.failures(quality.measure(a)), [])
+
+
+class Plants(unittest.TestCase):
+    def test_every_edition_4_page_has_a_source_and_own_drawings_differ(self):
+        stems = [os.path.splitext(n)[0] for n in editions.page_names(4)]
+        self.assertEqual(sorted(stems), sorted(plant_pages.SOURCES))
+        svgs = {drawings.draw(s).svg() for s in drawings.DRAWINGS}
+        self.assertEqual(len(svgs), len(drawings.DRAWINGS))
+
+    def test_clip_art_page_keeps_the_scene_outside_the_art(self):
+        lines, _ = plant_pages.SOURCES["tulips"].make()
+        self.assertEqual(quality.failures(quality.measure(lines)), [])
+        # the ground line runs across the page on both sides of the tulips
+        self.assertTrue(lines[405:435, 20:60].any() and lines[405:435, 600:640].any())
+
+
+if __name__ == "__main__":
+    unittest.main()
