@@ -147,12 +147,12 @@ void MidiSequencer::Tick(uint32_t timerId) {
                 --live;
                 continue;
             }
-            t->countdown = float(delta);
+            t->countdown = delta;
             t->deltaLoaded = true;
         } else {
             // Worked out per track: a tempo change applies to the tracks after it in this tick.
             const double advance = 1000.0 * timerPeriod_ * song_.division / song_.tempo;
-            t->countdown = float(t->countdown - advance);
+            t->countdown -= advance;
         }
         while (t->countdown <= 0) {
             uint32_t delta;
@@ -160,7 +160,7 @@ void MidiSequencer::Tick(uint32_t timerId) {
                 --live;
                 break;
             }
-            t->countdown = float(t->countdown + delta);
+            t->countdown += delta;
         }
     }
     if (live > 0) return;

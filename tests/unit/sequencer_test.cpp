@@ -107,6 +107,25 @@ TEST_F(SequencerTest, TempoOfZeroIsIgnoredAndTempoEventsSkipTheirStatedLength) {
     EXPECT_EQ(Sent(first), expected);
 }
 
+TEST_F(SequencerTest, TenMinutesOfLongDeltasDoNotDrift) {
+    sequencer_.OpenOutput();
+    output_.ClearSent();
+    // Division 480 at 500,000 us: 0.96 MIDI ticks a period. A note every 15,360 ticks is due
+    // every 16 s; rounding in the countdown may cost one period, never more, and never hastens one.
+    Bytes events;
+    for (int i = 0; i < 38; ++i) events = Cat({events, {0xF8, 0x00, 0x90, 0x3C, uint8_t(i + 1)}});  // 15,360
+    const uint64_t first = PlaySong(Song0(Cat({events, kEndOfTrack}), 480));
+    clock_.Advance(38 * 16000 + 2);
+    const Timed sent = Sent(first);
+    ASSERT_EQ(sent.size(), 38u);
+    for (int i = 0; i < 38; ++i) {
+        const uint64_t due = 16000u * (i + 1);
+        EXPECT_EQ(sent[i].second, Msg(0x90, 0x3C, uint8_t(i + 1)));
+        EXPECT_GE(sent[i].first, due) << "note " << i;
+        EXPECT_LE(sent[i].first, due + 1) << "note " << i;
+    }
+}
+
 TEST_F(SequencerTest, SystemExclusiveIsConsumedAndRunningStatusOutlivesMetaEvents) {
     sequencer_.OpenOutput();
     output_.ClearSent();
