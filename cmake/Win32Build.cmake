@@ -42,6 +42,18 @@ include(GoogleTest)
 
 # Win32 unit tests: the core library built for edition 1, tested in-process.
 file(GLOB TW_WIN32_TESTS CONFIGURE_DEPENDS ${TW_ROOT}/tests/win32/*_test.cpp)
+# Tests of one edition's resources run once per edition, in programs of their own.
+set(TW_PER_EDITION_TESTS ${TW_ROOT}/tests/win32/resources_test.cpp)
+list(REMOVE_ITEM TW_WIN32_TESTS ${TW_PER_EDITION_TESTS})
+foreach(n 1 2 3 4 5)
+  add_executable(edition${n}_tests ${TW_PER_EDITION_TESTS} ${TW_ROOT}/tests/win32/per_edition/edition_main.cpp
+                 ${TW_ROOT}/app/edition_table.cpp ${TW_ROOT}/editions/${n}/edition.cpp ${TW_ROOT}/editions/${n}/tintwell${n}.rc)
+  target_include_directories(edition${n}_tests PRIVATE ${TW_ROOT})
+  target_link_libraries(edition${n}_tests PRIVATE gtest gdi32 user32)
+  target_link_options(edition${n}_tests PRIVATE ${TW_LINK_OPTIONS})
+  gtest_discover_tests(edition${n}_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_PREFIX "edition${n}."
+                       PROPERTIES LABELS win32 TIMEOUT 120)
+endforeach()
 file(GLOB TW_WIN32_TEST_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/win32/support/*.cpp)
 # Portable helpers that write test data (page files, songs) for any test program.
 file(GLOB TW_TESTDATA CONFIGURE_DEPENDS ${TW_ROOT}/tests/testdata/*.cpp)
@@ -77,3 +89,9 @@ endforeach()
 add_test(NAME e2e_display_sizes
          COMMAND ${TW_ROOT}/tools/display-size-test.sh $<TARGET_FILE:e2e_tests>)
 set_tests_properties(e2e_display_sizes PROPERTIES LABELS e2e TIMEOUT 300 RUN_SERIAL TRUE)
+
+# The page saver that the page-kill test starts and kills while it saves.
+add_executable(page_saver ${TW_ROOT}/tests/win32/helpers/page_saver.cpp ${TW_ROOT}/editions/1/edition.cpp)
+target_link_libraries(page_saver PRIVATE tintwell_core)
+target_link_options(page_saver PRIVATE ${TW_LINK_OPTIONS})
+add_dependencies(win32_tests page_saver)
