@@ -150,7 +150,11 @@ def head(c, kind, at, size, angle, P):
             c.ellipse(*H([(cx + dx_ * wu * rx + mx_ * wv * ry, cy + dy_ * wu * rx + my_ * wv * ry)])[0],
                       0.14 * size * fs, 0.09 * size * fs, -angle - math.degrees(rot))
     # the head itself
-    c.shape(H(_head_points(kind)))
+    roar = P.get("roar", 0)
+    if roar:
+        _open_jaws(c, H, kind, roar)
+    else:
+        c.shape(H(_head_points(kind)))
     if crest == "helmet":
         c.line(H([(0.2, -0.32), (0.45, -0.36), (0.72, -0.3)]), smooth=True)
     if P.get("boss"):
@@ -167,12 +171,43 @@ def head(c, kind, at, size, angle, P):
         c.shape(H([(base[0] - w, base[1] + 0.04), (mid[0] - w * 0.55, mid[1]), tip,
                    (mid[0] + w * 0.55, mid[1]), (base[0] + w, base[1] + 0.04)]))
     mouth = MOUTHS.get(kind)
-    if mouth:
+    if mouth and not roar:
         c.line(H(mouth), smooth=True)
     ex, ey = P.get("eye", EYES.get(kind, (0.42, -0.16)))
     c.dot(*H([(ex, ey)])[0], r=max(3.2, min(5.0, 0.045 * size)))
     if P.get("brow"):
         c.line(H([(ex - 0.12, ey - 0.1), (ex + 0.1, ey - 0.13)]))
+
+
+def _open_jaws(c, H, kind, angle):
+    """A roaring head: upper skull, lower jaw swung open by `angle` degrees, teeth between."""
+    long_snout = 1.3 if kind == "croc" else 1.0
+    hinge = (0.12, 0.14)
+
+    def swing(pts):
+        a = math.radians(angle)
+        ca, sa = math.cos(a), math.sin(a)
+        return [(hinge[0] + (x - hinge[0]) * ca - (y - hinge[1]) * sa,
+                 hinge[1] + (x - hinge[0]) * sa + (y - hinge[1]) * ca) for x, y in pts]
+
+    L = long_snout
+    jaw_top = [(0.1, 0.12), (0.5 * L, 0.13), (0.95 * L, 0.11)]
+    lower = swing([(0.02, 0.1)] + jaw_top[1:] + [(0.97 * L, 0.18), (0.6 * L, 0.27), (0.2, 0.34), (0.0, 0.26)])
+    upper = [(-0.05, -0.3), (0.3, -0.42), (0.7, -0.34), (1.0 * L, -0.22), (1.08 * L, -0.05), (1.04 * L, 0.09),
+             (0.95 * L, 0.12), (0.55 * L, 0.12), (0.2, 0.14), (-0.05, 0.25)]
+    tip_low = swing([jaw_top[-1]])[0]
+    c.shape(H([hinge, (0.98 * L, 0.1), tip_low]), smooth=False)          # inside of the mouth
+    n = 4
+    for k in range(n):                                                   # upper teeth
+        x0 = 0.32 + (0.9 * L - 0.32) * k / n
+        x1 = x0 + (0.9 * L - 0.32) / n * 0.8
+        c.polygon(H([(x0, 0.1), ((x0 + x1) / 2, 0.23), (x1, 0.1)]))
+    for k in range(n - 1):                                               # lower teeth
+        x0 = 0.38 + (0.88 * L - 0.38) * k / (n - 1)
+        x1 = x0 + (0.88 * L - 0.38) / (n - 1) * 0.75
+        c.polygon(H(swing([(x0, 0.14), ((x0 + x1) / 2, 0.02), (x1, 0.14)])))
+    c.shape(H(lower))
+    c.shape(H(upper))
 
 
 # ---------------------------------------------------------------- legs
@@ -254,7 +289,8 @@ def body_spine(P):
     nl, na, nw = P["neck_len"], math.radians(P["neck_angle"]), P["neck_w"]
     ux, uy = math.cos(na), -math.sin(na)
     sx, sy = bl + nw * 0.5, -rise - bt * 0.3
-    pts.append((sx + ux * nl * 0.12, sy + uy * nl * 0.12, max(nw * 1.3, bt * 0.6), max(nw * 1.5, bb * 0.6)))
+    pts.append((sx + ux * nl * 0.12, sy + uy * nl * 0.12, max(nw * 1.3, bt * 0.6),
+                (bb * 0.85 + nw * 1.3) / 2))
     curve = P.get("neck_curve", 0.15)
     for k in (1, 2, 3):
         t = k / 3

@@ -81,10 +81,88 @@ def tube_sides(spine, top=None, bottom=None, steps=12):
         wt, wb = max(p[2], 0.5), max(p[3], 0.5)
         left.append((p[0] + nx * wt, p[1] + ny * wt))
         right.append((p[0] - nx * wb, p[1] - ny * wb))
-    return left, right, pts
+    return _smooth(_unloop(left)), _smooth(_unloop(right)), pts
+
+
+def _cross(p, q, r, s):
+    """Intersection point of segments pq and rs, or None."""
+    d = (q[0] - p[0]) * (s[1] - r[1]) - (q[1] - p[1]) * (s[0] - r[0])
+    if abs(d) < 1e-9:
+        return None
+    t = ((r[0] - p[0]) * (s[1] - r[1]) - (r[1] - p[1]) * (s[0] - r[0])) / d
+    u = ((r[0] - p[0]) * (q[1] - p[1]) - (r[1] - p[1]) * (q[0] - p[0])) / d
+    if 0 <= t <= 1 and 0 <= u <= 1:
+        return (p[0] + t * (q[0] - p[0]), p[1] + t * (q[1] - p[1]))
+    return None
+
+
+def _unloop(side, window=80):
+    """Cuts the small loops an offset line makes on the inside of a bend tighter than its width."""
+    out = list(side)
+    i = 0
+    while i < len(out) - 3:
+        for j in range(min(len(out) - 2, i + window), i + 1, -1):
+            x = _cross(out[i], out[i + 1], out[j], out[j + 1])
+            if x is not None:
+                out = out[:i + 1] + [x] + out[j + 1:]
+                break
+        i += 1
+    return out
+
+
+def _smooth(side, passes=4):
+    """Irons out the small kinks an offset line gets where the spine bends sharply."""
+    for _ in range(passes):
+        side = [side[0]] + [((a[0] + 2 * b[0] + c[0]) / 4, (a[1] + 2 * b[1] + c[1]) / 4)
+                            for a, b, c in zip(side, side[1:], side[2:])] + [side[-1]]
+    return side
+
+
+def tube_envelope(spine, top=None, bottom=None, steps=12, res=3.0):
+    """Outline of a tube as the boundary of the discs swept along its spine.
+
+    Unlike plain offset lines this stays clean where the spine bends more
+    tightly than the tube is wide (a neck rising from a body).
+    """
+    import numpy as np
+    from skimage import draw, measure
+    if len(spine[0]) == 2:
+        bottom = top if bottom is None else bottom
+        n = len(spine)
+        spine = [(x, y, profile(top, i / (n - 1)), profile(bottom, i / (n - 1)))
+                 for i, (x, y) in enumerate(spine)]
+    pts = catmull(spine, False, steps) if len(spine) > 2 else _dense_line(spine, steps * 2)
+    # finer samples so neighbouring discs overlap smoothly
+    fine = []
+    for a, b in zip(pts, pts[1:]):
+        k = max(1, int(math.hypot(b[0] - a[0], b[1] - a[1]) / 1.5))
+        fine += [tuple(lerp(a[j], b[j], s / k) for j in range(4)) for s in range(k)]
+    fine.append(pts[-1])
+    discs = []
+    for i, p in enumerate(fine):
+        a, b = fine[max(i - 1, 0)], fine[min(i + 1, len(fine) - 1)]
+        dx, dy = b[0] - a[0], b[1] - a[1]
+        L = math.hypot(dx, dy) or 1.0
+        nx, ny = dy / L, -dx / L
+        wt, wb = max(p[2], 0.8), max(p[3], 0.8)
+        discs.append((p[0] + nx * (wt - wb) / 2, p[1] + ny * (wt - wb) / 2, (wt + wb) / 2))
+    x0 = min(d[0] - d[2] for d in discs) - 2
+    y0 = min(d[1] - d[2] for d in discs) - 2
+    x1 = max(d[0] + d[2] for d in discs) + 2
+    y1 = max(d[1] + d[2] for d in discs) + 2
+    grid = np.zeros((int((y1 - y0) * res) + 2, int((x1 - x0) * res) + 2), dtype=np.uint8)
+    for cx, cy, r in discs:
+        rr, cc = draw.disk(((cy - y0) * res, (cx - x0) * res), r * res, shape=grid.shape)
+        grid[rr, cc] = 1
+    contours = measure.find_contours(np.pad(grid, 1).astype(float), 0.5)
+    ring = max(contours, key=len)
+    out = [(x0 + (c - 1) / res, y0 + (r - 1) / res) for r, c in ring[::2]]
+    return out
 
 
 def tube_outline(spine, top=None, bottom=None, steps=12, cap=True):
+    if cap:
+        return tube_envelope(spine, top, bottom, steps)
     left, right, pts = tube_sides(spine, top, bottom, steps)
     out = left
     if cap:
@@ -161,7 +239,15 @@ class Canvas:
         return out
 
     def _path(self, pts, fill, closed=True):
-        self.items.append('<path d="%s" fill="%s"/>' % (poly_d(self.map(pts), closed), fill))
+        d = poly_d(self.map(pts), closed)
+        if fill == "none":
+            self.items.append('<path d="%s" fill="none"/>' % d)
+        else:
+            # a double-width stroke, then the fill over its inner half: the outline stays
+            # 3 px wide outside the shape and any loop where the outline crosses itself
+            # (the inside of a sharp bend) disappears under the fill
+            self.items.append('<path d="%s" fill="%s" stroke-width="%s"/><path d="%s" fill="%s" stroke="none"/>'
+                              % (d, fill, _fmt(2 * STROKE), d, fill))
 
     def shape(self, points, smooth=True, fill="#fff", steps=8):
         pts = catmull(points, True, steps) if smooth else list(points)
