@@ -31,6 +31,7 @@ size_t MemoryRead(void* context, void* buffer, size_t bytes) {
     auto* file = static_cast<MemoryPageFile*>(context);
     const size_t left = file->size - file->position;
     if (bytes > left) bytes = left;
+    if (bytes == 0) return 0;  // an empty file may have no data pointer at all
     std::memcpy(buffer, file->data + file->position, bytes);
     file->position += bytes;
     return bytes;
