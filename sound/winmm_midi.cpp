@@ -32,16 +32,17 @@ uint32_t WinmmMidiTimer::MinPeriod() {
 void WinmmMidiTimer::BeginPeriod(uint32_t period) { timeBeginPeriod(period); }
 void WinmmMidiTimer::EndPeriod(uint32_t period) { timeEndPeriod(period); }
 
-void __stdcall WinmmMidiTimer::Proc(unsigned id, unsigned, uintptr_t self, uintptr_t, uintptr_t) {
-    WinmmMidiTimer* timer = reinterpret_cast<WinmmMidiTimer*>(self);
-    timer->callback_(id, timer->user_);
+namespace {
+void CALLBACK TimerProc(UINT id, UINT, DWORD_PTR self, DWORD_PTR, DWORD_PTR) {
+    reinterpret_cast<WinmmMidiTimer*>(self)->Fire(id);
 }
+}  // namespace
 
 uint32_t WinmmMidiTimer::Start(uint32_t period, Callback callback, void* user) {
     callback_ = callback;
     user_ = user;
-    return timeSetEvent(period, 0, reinterpret_cast<LPTIMECALLBACK>(&WinmmMidiTimer::Proc),
-                        reinterpret_cast<DWORD_PTR>(this), TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
+    return timeSetEvent(period, 0, &TimerProc, reinterpret_cast<DWORD_PTR>(this),
+                        TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
 }
 
 void WinmmMidiTimer::Kill(uint32_t timerId) { timeKillEvent(timerId); }

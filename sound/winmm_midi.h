@@ -26,10 +26,9 @@ public:
     uint32_t Start(uint32_t period, Callback callback, void* user) override;
     void Kill(uint32_t timerId) override;
     void Sleep(uint32_t ms) override;
+    void Fire(uint32_t timerId) { callback_(timerId, user_); }  // on the timer's thread
 
 private:
-    static void __stdcall Proc(unsigned id, unsigned msg, uintptr_t self, uintptr_t, uintptr_t);
-
     Callback callback_ = nullptr;
     void* user_ = nullptr;
 };
