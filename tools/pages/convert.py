@@ -285,19 +285,44 @@ def _collapse_loops(skel, min_area):
     return morphology.skeletonize(skel | np.isin(lab, small))
 
 
+def close_diagonals(lines):
+    """Blocks every place where two paper pixels touch only at a corner.
+
+    Where crossing strokes meet at a shallow angle the 3-px strokes can leave such a
+    corner; a 4-connected fill stops there but an 8-connected one would not, so one of
+    the two pixels becomes line.
+    """
+    lines = lines.copy()
+    for _ in range(20):
+        p = ~lines
+        a, b, c, d = p[:-1, :-1], p[:-1, 1:], p[1:, :-1], p[1:, 1:]
+        main = a & d & ~b & ~c            # paper on the main diagonal only
+        anti = b & c & ~a & ~d
+        if not (main.any() or anti.any()):
+            break
+        ys, xs = np.nonzero(main)
+        lines[ys, xs] = True
+        ys, xs = np.nonzero(anti)
+        lines[ys, xs + 1] = True
+    return lines
+
+
 def clean_lines(raw, closing=1, speck=12, spur=18, isolated=40, ahead=12, pair=24,
                 min_area=60):
     """Page-resolution raw line mask -> final 3-px line art."""
     m = ndi.binary_closing(raw, morphology.disk(closing), border_value=0) | raw if closing else raw
     m = morphology.remove_small_objects(m, speck, connectivity=2)
+    # Work on a copy extended past the page edges, so a stroke that leaves the page
+    # keeps reaching the edge after thinning instead of stopping a pixel short of it.
+    pad = 6
+    m = np.pad(m, pad, mode="edge")
     skel = _collapse_loops(morphology.skeletonize(m), min_area)
     skel = prune(skel, spur, isolated)
     skel = bridge(skel, ahead, pair)
-    skel = _collapse_loops(morphology.skeletonize(skel), min_area)
+    skel = _collapse_loops(morphology.skeletonize(skel), min_area)[pad:-pad, pad:-pad]
     lines = ndi.binary_dilation(skel, EIGHT)
-    lines[:1, :] = lines[-1:, :] = False
-    lines[:, :1] = lines[:, -1:] = False
-    return absorb_small_areas(lines, min_area)
+    lines = absorb_small_areas(close_diagonals(lines), min_area)
+    return absorb_small_areas(close_diagonals(lines), min_area)
 
 
 def rgba_to_lines(canvas, dark_l=38, edge_de=20, thick=16, alpha_outline=True,

@@ -42,7 +42,7 @@ def _font(size):
     return ImageFont.load_default()
 
 
-def sheet(edition, render, scale):
+def sheet(edition, render, scale, folder=None):
     names = editions.page_names(edition)
     tw, th = int(pagefile.WIDTH * scale), int(pagefile.HEIGHT * scale)
     label = 16
@@ -53,7 +53,7 @@ def sheet(edition, render, scale):
     for i, name in enumerate(names):
         x = 4 + (i % COLUMNS) * (tw + 4)
         y = 4 + (i // COLUMNS) * (th + label + 4)
-        path = os.path.join(editions.pages_dir(edition), name)
+        path = os.path.join(folder or editions.pages_dir(edition), name)
         draw.rectangle([x, y, x + tw - 1, y + label - 1], fill=(255, 255, 255))
         draw.text((x + 3, y + 1), "%d %s" % (i, name), fill=(0, 0, 0), font=font)
         if not os.path.exists(path):
@@ -70,11 +70,12 @@ def main(argv):
     ap.add_argument("edition", type=int)
     ap.add_argument("--out", default=os.path.join(editions.REPO, "docs", "contact-sheets"))
     ap.add_argument("--scale", type=float, default=1 / 3)
+    ap.add_argument("--pages", default=None, help="folder of the page files (default editions/N/pages)")
     ap.add_argument("--colours", type=int, default=32, help="palette size of the saved PNG (0 = full colour)")
     a = ap.parse_args(argv)
     os.makedirs(a.out, exist_ok=True)
     for suffix, render in (("", line_image), ("-areas", area_colours)):
-        img = sheet(a.edition, render, a.scale)
+        img = sheet(a.edition, render, a.scale, a.pages)
         if a.colours:
             img = img.quantize(a.colours, method=Image.MEDIANCUT, dither=Image.NONE)
         path = os.path.join(a.out, "pages-%d%s.png" % (a.edition, suffix))

@@ -322,7 +322,7 @@ def dinosaur(c, P):
         c.shape([seg[0]] + sail_top + [seg[-1], (seg[-1][0], seg[-1][1] + 25), (seg[0][0], seg[0][1] + 25)])
         for i, p in enumerate(sail_top[1:-1:2]):
             j = min(len(seg) - 1, (i * 2 + 1) * 4)
-            c.line([(p[0], p[1] + 4), (seg[j][0], seg[j][1] - 2)])
+            c.line([(p[0], p[1] - 0.5), (seg[j][0], seg[j][1] - 2)])
     if P.get("plates"):
         count, size, f0, f1 = P["plates"]
         for k in range(count):
@@ -417,8 +417,8 @@ def dinosaur(c, P):
         for f in P["stripes"]:
             pt, _ = _along(top, f)
             pb, _ = _along(bot, f)
-            c.line([(pt[0], pt[1] + 2), ((pt[0] + pb[0]) / 2 + 4, (pt[1] + pb[1]) / 2),
-                    (pb[0], pb[1] - 2)], smooth=True)
+            c.line([(pt[0], pt[1] - 1), ((pt[0] + pb[0]) / 2 + 4, (pt[1] + pb[1]) / 2),
+                    (pb[0], pb[1] + 1)], smooth=True)
     if P.get("belly_line", True) and quad:
         seg = [p for p in bot if -P["tail_len"] * 0.3 < p[0] < bl * 0.95]
         if seg:

@@ -613,7 +613,7 @@ def orange(c):
     for k in range(9):
         t = 2 * math.pi * k / 9
         c.line([(sx + 8 * math.cos(t), sy + 8 * math.sin(t)),
-                (sx + (sr - 16) * math.cos(t), sy + (sr - 16) * math.sin(t))])
+                (sx + (sr - 13) * math.cos(t), sy + (sr - 13) * math.sin(t))])
     c.circle(sx, sy, 9)
 
 

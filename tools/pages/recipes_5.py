@@ -1,0 +1,78 @@
+"""Edition 5: the alphabet train. Every page shows its picture beside its big hollow letter."""
+from compose import Page, letter, oc, own, sym
+
+LETTER_BOX = (14, 70, 190, 320)
+PICTURE_BOX = (216, 14, 430, 432)
+
+
+def alpha(name, subject, ch, layers, **kw):
+    """A letter page: the capital on the left, the picture layers on the right."""
+    placed = [l if l.box else _at(l, PICTURE_BOX) for l in layers]
+    return Page(name, "%s: %s" % (ch, subject), [letter(ch, box=LETTER_BOX)] + placed, **kw)
+
+
+def _at(layer, box):
+    layer.box = box
+    return layer
+
+
+PAGES = [
+    alpha("a_train.co5", "train", "A", [oc("recreation/toys/kiddy_train_orlando_kara_.svg")],
+          note="a_train: a toy train (the A page of the alphabet train)"),
+    alpha("apples.co5", "apples", "A", [oc("food/fruit/another_apple_01.svg", box=(226, 30, 200, 190)),
+                                        oc("food/fruit/another_apple_01.svg", box=(436, 40, 200, 190)),
+                                        oc("food/fruit/another_apple_01.svg", box=(330, 236, 210, 200))]),
+    alpha("alligato.co5", "alligator in a pond", "A", [own("pond.svg", box=(216, 300, 430, 146)),
+                                                      sym(0x1F40A, box=(216, 60, 430, 300), solid=True)], thick=30),
+    alpha("bubbles.co5", "bubbles", "B", [own("bubbles.svg")]),
+    alpha("bird.co5", "bird", "B", [oc("animals/birds/bird_of_peace_mauro_oliv_01.svg")]),
+    alpha("clown.co5", "clown", "C", [sym(0x1F921)], thick=30),
+    alpha("clock.co5", "clock", "C", [oc("signs_and_symbols/clocks/analog_clock_jonathan_di_01.svg")]),
+    alpha("duck.co5", "duck", "D", [oc("unsorted/Anatra.svg")]),
+    alpha("dinosaur.co5", "dinosaur", "D", [oc("animals/dinosaurs/dino_architetto_francesc_08.svg")]),
+    alpha("elf.co5", "elf", "E", [sym(0x1F9DD)], thick=30),
+    alpha("egg.co5", "egg", "E", [oc("unsorted/Uovo_sorridente.svg")]),
+    alpha("flowers.co5", "flowers", "F", [oc("plants/flowers/tulips_ganson.svg")]),
+    alpha("frog.co5", "frog", "F", [oc("animals/rana_architetto_francesc_01.svg")]),
+    alpha("goat.co5", "goat", "G", [sym(0x1F410)], thick=30),
+    alpha("ghost.co5", "ghost", "G", [sym(0x1F47B)], thick=30),
+    alpha("hippo.co5", "hippo", "H", [own("hippo.svg")]),
+    alpha("horse.co5", "horse", "H", [sym(0x1F40E)], thick=30),
+    alpha("iron_ar.co5", "clothes iron", "I", [oc("tools/ferro_da_stiro_architett_01.svg")],
+          note="iron_ar: a clothes iron"),
+    alpha("insect.co5", "insect (bee)", "I", [oc("animals/bugs/bee.svg")]),
+    alpha("jackal.co5", "jackal", "J", [own("jackal.svg")]),
+    alpha("jewels.co5", "jewels", "J", [own("jewels.svg")]),
+    alpha("kangaroo.co5", "kangaroo", "K", [oc("animals/mammals/canguro_architetto_franc_01.svg")]),
+    alpha("king.co5", "king", "K", [oc("people/card_figure_king_nicu_r.svg")]),
+    alpha("ladybugs.co5", "ladybugs", "L", [own("ladybug.svg", box=(226, 20, 250, 220)), own("ladybug.svg", box=(400, 220, 240, 226))]),
+    alpha("lizard.co5", "lizard", "L", [oc("animals/lucertola_architetto_fra_01.svg")]),
+    alpha("monster.co5", "monster", "M", [sym(0x1F47E)], thick=30),
+    alpha("mouse.co5", "mouse", "M", [sym(0x1F401)], thick=30),
+    alpha("newt.co5", "newt", "N", [own("newt.svg")]),
+    alpha("night.co5", "night", "N", [own("night.svg")]),
+    alpha("owl.co5", "owl", "O", [sym(0x1F989)], thick=30),
+    alpha("octopus.co5", "octopus", "O", [sym(0x1F419)], thick=30),
+    alpha("pig.co5", "pig", "P", [sym(0x1F416)], thick=30),
+    alpha("penguin.co5", "penguin", "P", [sym(0x1F427)], thick=30),
+    alpha("quill.co5", "quill pen", "Q", [oc("office/feather.svg")]),
+    alpha("queen.co5", "queen", "Q", [oc("people/card_figure_queen_nic_r.svg")]),
+    alpha("rainbow.co5", "rainbow", "R", [oc("recreation/holiday/rainbow_linda_kim_01.svg")]),
+    alpha("rhino.co5", "rhino", "R", [oc("animals/mammals/rhinoceros_architetto_fr_01.svg")]),
+    alpha("sax.co5", "saxophone", "S", [sym(0x1F3B7)], thick=30),
+    alpha("scorpion.co5", "scorpion", "S", [sym(0x1F982)], thick=30),
+    alpha("turtle.co5", "turtle", "T", [sym(0x1F422)], thick=30),
+    alpha("toothbru.co5", "toothbrush", "T", [oc("tools/toothbrush_and_paste_ganson.svg")]),
+    alpha("umbrella.co5", "umbrella", "U", [oc("tools/umbrella.svg")]),
+    alpha("unicorn.co5", "unicorn", "U", [sym(0x1F984)], thick=30),
+    alpha("vegetabl.co5", "vegetables: carrot, radishes, corn", "V", [oc("food/vegetables/what_s_up_doc_01.svg", box=(216, 14, 150, 432)),
+                                                              oc("food/vegetables/ravanello_architetto_fra_01.svg", box=(376, 14, 270, 210)),
+                                                              oc("food/vegetables/pannocchia_di_gran_turc_01.svg", box=(376, 236, 270, 210))]),
+    alpha("violin.co5", "violin", "V", [oc("recreation/music/violin_ganson.svg")]),
+    alpha("witch.co5", "witch", "W", [own("witch.svg")]),
+    alpha("wings.co5", "wings", "W", [own("wings.svg")]),
+    alpha("xray_xyz.co5", "xylophone", "X", [oc("recreation/music/xylophone_ganson.svg")],
+          note="xray_xyz: the X page shows a xylophone"),
+    alpha("zip_xyz.co5", "zip", "Z", [own("zip.svg")], note="zip_xyz: the Z page shows a zip (zipper)"),
+    alpha("caboose.co5", "caboose", "C", [own("caboose.svg")], note="caboose: the last car of the alphabet train"),
+]
