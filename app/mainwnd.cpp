@@ -1,11 +1,25 @@
 #include "app/mainwnd.h"
 
+#include "app/app_box.h"
+#include "app/controls.h"
+#include "app/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
+#include "app/input.h"
+#include "app/painting.h"
+#include "app/screen_draw.h"
 #include "app/startup.h"
+#include "app/surface.h"
+#include "dialogs/print_option.h"
+#include "page/draw.h"
+#include "page/page_store.h"
 #include "page/palette.h"
+#include "sound/music.h"
+#include "sound/sounds.h"
 
 namespace {
+
+constexpr DWORD kPressMillis = 125;
 
 LRESULT OnMainCreate(HWND window) {
     BuildPagePalette();
@@ -17,29 +31,243 @@ LRESULT OnMainCreate(HWND window) {
     return 0;
 }
 
+// Saves the page the child is colouring, if one has been loaded.
+void SaveCurrentPage() {
+    if (gScreen.screenPhase == PHASE_COLOURING && gScreen.pageLoaded) SavePage(PageName(gScreen.pageIndex));
+}
+
+// The first page that loads, from the current index upward. False when none
+// does: the program has then been shut down.
+bool LoadFirstPage() {
+    while (!LoadPage(PageName(gScreen.pageIndex))) {
+        if (gScreen.pageIndex == kPageCount - 1) {
+            ShowProgramBox(IDS_ALL_PAGES_MISSING, MB_OK);
+            ShutdownApp(hwndMain);
+            return false;
+        }
+        ++gScreen.pageIndex;
+    }
+    gScreen.pageLoaded = true;
+    return true;
+}
+
+void PaintPageScreen(HWND window, HDC dc) {
+    DestroyIntroButton();
+    EnableWindow(hwndMain, FALSE);
+    {
+        OffscreenSurface surface(dc, kScreenWidth, kScreenHeight);
+        DrawBorder(surface.Context());
+        DrawPage(surface.Context());
+        DrawTitleStrip(surface.Context(), gScreen.pageIndex);
+        surface.CopyTo(dc, 0, 0);
+    }
+    // A paint inside a fill or clear leaves the window disabled until it ends.
+    if (!PaintingBusy()) EnableWindow(hwndMain, TRUE);
+    DiscardQueuedInput(hwndMain);
+    SetFocus(window);
+}
+
 LRESULT OnPaint(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    if (gScreen.screenPhase == PHASE_INTRO_PENDING) gScreen.screenPhase = PHASE_INTRO_SHOWN;
-    RECT all = {0, 0, 800, 600};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    if (gScreen.screenPhase == PHASE_COLOURING) PaintPageScreen(window, dc);
+    if (gScreen.screenPhase == PHASE_INTRO_PENDING) {
+        gScreen.screenPhase = PHASE_INTRO_SHOWN;
+        PostMessageA(hwndMain, MSG_CREATE_INTRO_BUTTON, 0, 0);
+    }
+    if (gScreen.screenPhase != PHASE_COLOURING) DrawIntroScreen(dc);
     EndPaint(window, &ps);
+
+    if (gScreen.screenPhase == PHASE_INTRO_DISMISSED) {
+        gScreen.screenPhase = PHASE_COLOURING;
+        PostMessageA(hwndMain, MSG_CREATE_PAGE_CONTROLS, 0, 0);
+        if (!LoadFirstPage()) return 0;
+        // A failed page's box let the page screen paint before a page was there.
+        if (gScreen.pageIndex != 0) InvalidateRect(hwndMain, nullptr, FALSE);
+        gScreen.currentCursor = gScreen.editCursor;
+        SetCursor(gScreen.currentCursor);
+    }
     return 0;
+}
+
+LRESULT OnIntroOk(HWND window) {
+    LoadPrintOption();
+    EnableWindow(hwndMain, FALSE);
+    gScreen.inputBlocked = false;
+    gScreen.screenPhase = PHASE_INTRO_DISMISSED;
+    InvalidateRect(hwndMain, nullptr, FALSE);
+    return 0;
+}
+
+// Shows a short press on a button, then posts its command. The intro OK button
+// may not exist yet: the command is posted all the same.
+void PressButton(HWND button, int commandId, bool quitKey = false) {
+    // Painted at once: the busy wait handles no messages, so a repaint left to
+    // the queue would only come after the release.
+    if (button) {
+        SendMessageA(button, BM_SETSTATE, TRUE, 0);
+        UpdateWindow(button);
+    }
+    BusyWait(kPressMillis);
+    if (button) {
+        SendMessageA(button, BM_SETSTATE, FALSE, 0);
+        UpdateWindow(button);
+    }
+    if (quitKey) BusyWait(kPressMillis);
+    PostMessageA(hwndMain, WM_COMMAND, commandId, 0);
+}
+
+LRESULT OnChar(HWND window, WPARAM character) {
+    if (gScreen.screenPhase == PHASE_COLOURING) {
+        switch (character) {
+        case 'Q': case 'q': PressButton(ButtonWindow(ID_QUIT), ID_QUIT, true); break;
+        case 'P': case 'p': PressButton(ButtonWindow(ID_PRINT), ID_PRINT); break;
+        case 'C': case 'c': PressButton(ButtonWindow(ID_CLEAR), ID_CLEAR); break;
+        case 'I': case 'i': PressButton(ButtonWindow(ID_INFO), ID_INFO); break;
+        }
+    }
+    SetFocus(window);
+    return 0;
+}
+
+LRESULT OnKeyDown(HWND window, WPARAM key) {
+    const bool colouring = gScreen.screenPhase == PHASE_COLOURING;
+    switch (key) {
+    case VK_RETURN:
+    case VK_SPACE:
+        if (!colouring) PressButton(ButtonWindow(ID_INTRO_OK), ID_INTRO_OK);
+        break;
+    case VK_PRIOR:
+    case VK_UP:
+        if (colouring) PressButton(ButtonWindow(ID_PAGE_UP), ID_PAGE_UP);
+        break;
+    case VK_NEXT:
+    case VK_DOWN:
+        if (colouring) PressButton(ButtonWindow(ID_PAGE_DOWN), ID_PAGE_DOWN);
+        break;
+    }
+    return 0;
+}
+
+LRESULT OnMouseMove(HWND window, LPARAM lParam) {
+    if (gScreen.screenPhase != PHASE_COLOURING) return 0;
+    const unsigned x = LOWORD(lParam), y = HIWORD(lParam);
+    gScreen.lastMousePos.x = SHORT(x);
+    gScreen.lastMousePos.y = SHORT(y);
+    const bool overPage = x >= 70 && x < 730 && y >= 70 && y < 530;
+    gScreen.currentCursor = overPage ? gScreen.editCursor : gScreen.arrowCursor;
+    SetCursor(gScreen.currentCursor);
+    return 0;
+}
+
+LRESULT OnSwatch(int id) {
+    HWND previous = ButtonWindow(gScreen.selectedSwatchId);
+    PlaySoundOnce(8);
+    gScreen.selectedSwatchId = id;
+    gScreen.currentColour = id - 1999;
+    // Pressing and releasing the old swatch repaints it in its unselected look.
+    if (previous) {
+        SendMessageA(previous, BM_SETSTATE, TRUE, 0);
+        SendMessageA(previous, BM_SETSTATE, FALSE, 0);
+    }
+    return 0;
+}
+
+void QuitProgram(HWND window) {
+    StopMusic();
+    SaveCurrentPage();
+    DestroyWindow(window);
+}
+
+LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    if (id >= ID_SWATCH_FIRST && id <= ID_SWATCH_LAST) return OnSwatch(id);
+    switch (id) {
+    case ID_QUIT:
+        QuitProgram(window);
+        return 0;
+    case ID_PRINT:
+        // Printing is not built yet: the button only gives the focus back.
+        SetFocus(window);
+        return 1;
+    case ID_CLEAR:
+        return OnClearPage(window);
+    case ID_INFO:
+        // The Info dialog is not built yet.
+        SetFocus(window);
+        return 1;
+    case ID_PAGE_UP:
+        return OnPreviousPage(window);
+    case ID_PAGE_DOWN:
+        return OnNextPage(window);
+    case ID_INTRO_OK:
+        return OnIntroOk(window);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool IsBlocked(UINT message) {
+    if (!gScreen.inputBlocked) return false;
+    return message == WM_CHAR || message == WM_COMMAND || message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN;
 }
 
 }  // namespace
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsBlocked(message)) return 0;
     switch (message) {
     case WM_CREATE:
         hwndMain = window;
         return OnMainCreate(window);
     case WM_DESTROY:
         return ShutdownApp(hwndMain);
+    case WM_CLOSE:
+        // Closed another way than Quit (Alt+F4, the task list): keep the colouring.
+        // Never in the middle of a fill or clear: ask again once it has ended.
+        if (PaintingBusy())
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        else
+            QuitProgram(window);
+        return 0;
+    case WM_QUERYENDSESSION:
+        SaveCurrentPage();
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) SaveCurrentPage();
+        return 0;
+    case WM_SETFOCUS:
+        SetCursor(gScreen.currentCursor);
+        return 0;
+    case WM_KILLFOCUS:
+        return 0;
     case WM_PAINT:
         return OnPaint(window);
+    case WM_ACTIVATEAPP:
+        OnActivateApp(wParam != 0);
+        return 0;
+    case WM_SETCURSOR:
+        SetCursor(gScreen.currentCursor);
+        SetFocus(window);
+        return 0;
+    case WM_DRAWITEM:
+        return DrawButtonItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_KEYDOWN:
+        return OnKeyDown(window, wParam);
+    case WM_CHAR:
+        return OnChar(window, wParam);
+    case WM_COMMAND:
+        return OnCommand(window, message, wParam, lParam);
     case WM_TIMER:
         return 0;
+    case WM_MOUSEMOVE:
+        if (GetFocus() != window) SetFocus(window);
+        return OnMouseMove(window, lParam);
+    case WM_LBUTTONDOWN:
+        return OnPageClick(window, message, wParam, lParam);
+    case MSG_CREATE_PAGE_CONTROLS:
+        return CreatePageControls(window);
+    case MSG_CREATE_INTRO_BUTTON:
+        return CreateIntroButton(window);
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -3,6 +3,7 @@
 #include "app/edition.h"
 #include "app/globals.h"
 #include "app/startup.h"
+#include "sound/music.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // One copy per edition: a second start brings the first to the front.
@@ -16,6 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     ResetScreenState();
     RegisterMainClass(instance);
     if (!InitInstance(instance, showCommand)) return 0;
+    StartMusic();
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

@@ -1,5 +1,6 @@
 #include "tests/e2e/support/desktop.h"
 
+#include <cstdint>
 #include <cstdio>
 
 namespace e2e {
@@ -222,8 +223,9 @@ void MoveMouse(int x, int y) {
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     INPUT in = {};
     in.type = INPUT_MOUSE;
-    in.mi.dx = (x * 65536 + w / 2) / w;
-    in.mi.dy = (y * 65536 + h / 2) / h;
+    // Rounded up, so that scaling back (truncating) lands on the pixel itself.
+    in.mi.dx = (x * 65536 + w - 1) / w;
+    in.mi.dy = (y * 65536 + h - 1) / h;
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInputs(&in, 1);
 }
@@ -240,6 +242,30 @@ void Click(int x, int y) {
 void DoubleClick(int x, int y) {
     Click(x, y);
     Click(x, y);
+}
+
+std::vector<COLORREF> ScreenRegion(int x, int y, int width, int height) {
+    std::vector<COLORREF> pixels(size_t(width) * size_t(height));
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP copy = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, width, height, screen, x, y, SRCCOPY);
+    GdiFlush();
+    const uint32_t* p = static_cast<const uint32_t*>(bits);
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = p[i] & 0xFFFFFF;  // 0xRRGGBB
+    SelectObject(memory, old);
+    DeleteObject(copy);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
 }
 
 COLORREF ScreenPixel(int x, int y) {

@@ -70,7 +70,8 @@ void MoveMouse(int x, int y);
 void Click(int x, int y);
 void DoubleClick(int x, int y);
 
-// Screen pixels as 0xRRGGBB.
+// Screen pixels as 0xRRGGBB; a region row by row from its top.
+std::vector<COLORREF> ScreenRegion(int x, int y, int width, int height);
 COLORREF ScreenPixel(int x, int y);
 inline int Red(COLORREF c) { return GetRValue(c); }
 bool NearColour(COLORREF a, COLORREF b, int tolerance = 12);

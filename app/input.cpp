@@ -1,0 +1,19 @@
+#include "app/input.h"
+
+#include "app/globals.h"
+
+void DiscardQueuedInput(HWND window) {
+    MSG msg;
+    while (PeekMessageA(&msg, window, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    while (PeekMessageA(&msg, window, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    }
+}
+
+void RefreshCursorFromPointer(HWND window) {
+    POINT p;
+    GetCursorPos(&p);
+    gScreen.lastMousePos.x = SHORT(p.x);
+    gScreen.lastMousePos.y = SHORT(p.y);
+    PostMessageA(hwndMain, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+}

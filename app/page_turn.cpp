@@ -1,0 +1,43 @@
+// Moving to the previous or next page: the page is saved over its file, then
+// the next page in that direction that loads is shown.
+#include "app/app_box.h"
+#include "app/edition.h"
+#include "app/globals.h"
+#include "app/ids.h"
+#include "app/painting.h"
+#include "app/screen_draw.h"
+#include "page/draw.h"
+#include "page/page_store.h"
+
+namespace {
+
+LRESULT TurnPage(HWND window, int step) {
+    if (PaintingBusy()) return 0;
+    const int left = gScreen.pageIndex;
+    SavePage(PageName(left));
+    int index = left;
+    for (;;) {
+        index = (index + step + kPageCount) % kPageCount;
+        if (LoadPage(PageName(index))) break;
+        if (index == left) {
+            // A whole round and not even the page just left loads again: stay on
+            // it (it is still in memory) and say that the pages are unusable.
+            ShowProgramBox(IDS_ALL_PAGES_MISSING, MB_OK);
+            SetFocus(window);
+            return 0;
+        }
+    }
+    gScreen.pageIndex = index;
+    HDC dc = GetDC(hwndMain);
+    DrawPage(dc);
+    DrawTitleStrip(dc, index);
+    ReleaseDC(hwndMain, dc);
+    SetFocus(window);
+    return 0;
+}
+
+}  // namespace
+
+LRESULT OnPreviousPage(HWND window) { return TurnPage(window, -1); }
+
+LRESULT OnNextPage(HWND window) { return TurnPage(window, +1); }

@@ -1,0 +1,91 @@
+// Filling an area under a click and clearing the page, animated on the main
+// window with sounds, while the window is disabled and input is dropped.
+#include "app/painting.h"
+
+#include "app/globals.h"
+#include "app/input.h"
+#include "app/random.h"
+#include "page/draw.h"
+#include "page/fill.h"
+#include "page/page_image.h"
+#include "sound/sounds.h"
+#include "support/gmem.h"
+
+namespace {
+
+// The walk's view of the platform: the tick count, the page drawn onto the main
+// window, one message handled per call, and the wave sounds.
+class WindowWalkHost : public WalkHost {
+public:
+    uint32_t TickCount() override { return GetTickCount(); }
+    void DrawFrame() override {
+        HDC dc = GetDC(hwndMain);
+        DrawPage(dc);
+        ReleaseDC(hwndMain, dc);
+    }
+    bool PumpOneMessage() override {
+        MSG msg;
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(int(msg.wParam));  // leave it for the main loop
+            return true;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        return true;
+    }
+    void PlaySoundOnce(int sound) override { ::PlaySoundOnce(sound); }
+    void PlaySoundLoop(int sound) override { ::PlaySoundLoop(sound); }
+    void StopSounds() override { ::StopSounds(); }
+    int RandomBelow(int n) override { return ::RandomBelow(n); }
+};
+
+void BeginLongAction() {
+    gScreen.currentCursor = gScreen.waitCursor;
+    SetCursor(gScreen.currentCursor);
+    EnableWindow(hwndMain, FALSE);
+}
+
+void EndLongAction(HWND window) {
+    EnableWindow(hwndMain, TRUE);
+    DiscardQueuedInput(hwndMain);
+}
+
+void SettleAfterLongAction(HWND window) {
+    RefreshCursorFromPointer(window);
+    SetFocus(window);
+}
+
+}  // namespace
+
+bool PaintingBusy() { return WalkRunning(); }
+
+LRESULT OnPageClick(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (PaintingBusy() || !lpDib) return 0;
+    const int x = int(LOWORD(lParam)) - 70;
+    const int y = int(HIWORD(lParam)) - 70;
+    const int width = PageWidth(gPageImage), height = PageHeight(gPageImage);
+    if (x < 0 || y < 0 || x >= width || y >= height) return 0;
+    const uint8_t pixel = lpDib[PixelOffset(x, y, width, height)];
+    if (pixel == 0 || pixel == gScreen.currentColour) return 0;
+
+    BeginLongAction();
+    WindowWalkHost host;
+    FillRegion(host, x, y, uint8_t(gScreen.currentColour));
+    EndLongAction(window);
+    SetPageClean(gPageImage, false);
+    SettleAfterLongAction(window);
+    return 0;
+}
+
+LRESULT OnClearPage(HWND window) {
+    if (PaintingBusy() || !lpDib) return 0;
+    if (PageIsClean(gPageImage)) return 0;
+    BeginLongAction();
+    WindowWalkHost host;
+    ClearWave(host);
+    EndLongAction(window);
+    SetPageClean(gPageImage, true);
+    SettleAfterLongAction(window);
+    return 0;
+}

@@ -1,0 +1,3 @@
+list(APPEND TW_WIN32_SOURCES
+  dialogs/print_option_win32.cpp
+)
