@@ -1,0 +1,58 @@
+// A first-in, first-out queue of page positions for the fill and the clear wave.
+//
+// The storage is taken once, when the queue is built, for as many positions as
+// the caller asks (a whole page plus one for a walk), so queueing a pixel never
+// allocates and cannot fail for lack of memory in the middle of a walk. If that
+// one allocation fails the queue has no room: it starts empty, Push refuses
+// every position and the caller sees HasStorage() false.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+struct QueuedPoint {
+    int32_t x;
+    int32_t y;
+};
+
+class PointQueue {
+public:
+    // An empty queue with room for `capacity` positions.
+    explicit PointQueue(size_t capacity);
+    // A queue holding (x, y), with room for `capacity` positions.
+    PointQueue(size_t capacity, int32_t x, int32_t y);
+    ~PointQueue();
+
+    PointQueue(const PointQueue&) = delete;
+    PointQueue& operator=(const PointQueue&) = delete;
+
+    bool HasStorage() const { return points_ != nullptr; }
+    bool Empty() const { return count_ == 0; }
+    size_t Size() const { return count_; }
+    size_t Capacity() const { return capacity_; }
+
+    // The oldest position; the queue must not be empty.
+    QueuedPoint Front() const { return points_[head_]; }
+    // Appends at the tail; false (nothing queued) when the queue is full.
+    bool Push(int32_t x, int32_t y);
+    // Removes the oldest position; does nothing on an empty queue.
+    void Pop();
+    // Empties the queue; the storage is kept for reuse until destruction.
+    void Clear();
+
+private:
+    QueuedPoint* points_ = nullptr;
+    void (*release_)(void*) = nullptr;  // from the allocator that gave points_
+    size_t capacity_ = 0;
+    size_t head_ = 0;
+    size_t count_ = 0;
+};
+
+// Where the queue's storage comes from. Tests substitute an allocator that
+// fails, to exercise the out-of-memory path; nullptr restores the default
+// (operator new without exceptions).
+struct PointStorageAllocator {
+    void* (*allocate)(size_t bytes);  // nullptr on failure
+    void (*release)(void* block);
+};
+void SetPointStorageAllocator(const PointStorageAllocator* allocator);

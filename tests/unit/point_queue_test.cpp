@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "page/point_queue.h"
+
+namespace {
+
+constexpr size_t kWholePage = 660 * 460 + 1;
+
+std::vector<QueuedPoint> Drain(PointQueue& queue) {
+    std::vector<QueuedPoint> out;
+    while (!queue.Empty()) {
+        out.push_back(queue.Front());
+        queue.Pop();
+    }
+    return out;
+}
+
+// Counts the storage requests of every queue built while it is installed.
+struct CountingAllocator {
+    static inline int allocations = 0;
+    static inline int releases = 0;
+    static inline size_t bytes = 0;
+    static void* Allocate(size_t n) {
+        ++allocations;
+        bytes += n;
+        return std::malloc(n);
+    }
+    static void Release(void* block) {
+        ++releases;
+        std::free(block);
+    }
+};
+
+void* NoMemory(size_t) { return nullptr; }
+void NeverCalled(void*) { ADD_FAILURE() << "released storage that was never given"; }
+
+class QueueStorage : public testing::Test {
+protected:
+    void TearDown() override { SetPointStorageAllocator(nullptr); }
+};
+
+}  // namespace
+
+TEST(PointQueue, StartsHoldingItsFirstPositionOrEmpty) {
+    PointQueue first(8, 330, 230);
+    ASSERT_FALSE(first.Empty());
+    EXPECT_EQ(first.Size(), 1u);
+    EXPECT_EQ(first.Front().x, 330);
+    EXPECT_EQ(first.Front().y, 230);
+
+    PointQueue empty(8);
+    EXPECT_TRUE(empty.HasStorage());
+    EXPECT_TRUE(empty.Empty());
+    EXPECT_EQ(empty.Size(), 0u);
+}
+
+TEST(PointQueue, GivesPositionsBackInTheOrderTheyCameAcrossTheWrap) {
+    // Capacity 4 with interleaved pushes and pops: the tail wraps round twice.
+    PointQueue queue(4, 0, 0);
+    std::vector<QueuedPoint> seen;
+    int next = 1;
+    for (int round = 0; round < 5; ++round) {
+        for (; queue.Size() < 4; ++next) ASSERT_TRUE(queue.Push(next, -next));
+        for (int i = 0; i < 3; ++i) {
+            seen.push_back(queue.Front());
+            queue.Pop();
+        }
+    }
+    for (QueuedPoint p : Drain(queue)) seen.push_back(p);
+    ASSERT_EQ(int(seen.size()), next);
+    for (int i = 0; i < next; ++i) {
+        EXPECT_EQ(seen[i].x, i);
+        EXPECT_EQ(seen[i].y, -i);
+    }
+}
+
+TEST(PointQueue, PoppingAnEmptyQueueDoesNothingAndClearEmptiesIt) {
+    PointQueue queue(3);
+    queue.Pop();
+    queue.Pop();
+    EXPECT_TRUE(queue.Empty());
+    // A pop too many must not have moved anything: order is still kept.
+    ASSERT_TRUE(queue.Push(1, 1));
+    ASSERT_TRUE(queue.Push(2, 2));
+    EXPECT_EQ(queue.Front().x, 1);
+
+    queue.Clear();
+    EXPECT_TRUE(queue.Empty());
+    EXPECT_EQ(queue.Size(), 0u);
+    // Cleared, the whole capacity is available again and order starts afresh.
+    ASSERT_TRUE(queue.Push(7, 8));
+    ASSERT_TRUE(queue.Push(9, 10));
+    ASSERT_TRUE(queue.Push(11, 12));
+    const std::vector<QueuedPoint> out = Drain(queue);
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(out[0].x, 7);
+    EXPECT_EQ(out[2].y, 12);
+}
+
+TEST(PointQueue, RefusesAPositionBeyondItsCapacityAndKeepsTheRest) {
+    PointQueue queue(3, 1, 1);
+    EXPECT_TRUE(queue.Push(2, 2));
+    EXPECT_TRUE(queue.Push(3, 3));
+    EXPECT_FALSE(queue.Push(4, 4));
+    const std::vector<QueuedPoint> out = Drain(queue);
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(out[0].x, 1);
+    EXPECT_EQ(out[1].x, 2);
+    EXPECT_EQ(out[2].x, 3);
+}
+
+TEST_F(QueueStorage, AWholePageWalkAllocatesOnceAndReleasesOnce) {
+    static const PointStorageAllocator counting = {CountingAllocator::Allocate, CountingAllocator::Release};
+    CountingAllocator::allocations = CountingAllocator::releases = 0;
+    CountingAllocator::bytes = 0;
+    SetPointStorageAllocator(&counting);
+    {
+        PointQueue queue(kWholePage, 0, 0);
+        ASSERT_TRUE(queue.HasStorage());
+        // The most a walk ever holds: every pixel of the page plus the start again.
+        for (size_t i = 1; i < kWholePage; ++i) ASSERT_TRUE(queue.Push(int32_t(i % 660), int32_t(i / 660)));
+        EXPECT_EQ(queue.Size(), kWholePage);
+        EXPECT_FALSE(queue.Push(1, 1));
+        size_t popped = 0;
+        while (!queue.Empty()) {
+            const QueuedPoint p = queue.Front();
+            ASSERT_EQ(size_t(p.y) * 660 + size_t(p.x), popped);
+            queue.Pop();
+            ++popped;
+        }
+        EXPECT_EQ(popped, kWholePage);
+        EXPECT_EQ(CountingAllocator::allocations, 1);
+        EXPECT_GE(CountingAllocator::bytes, kWholePage * sizeof(QueuedPoint));
+        EXPECT_EQ(CountingAllocator::releases, 0);
+    }
+    EXPECT_EQ(CountingAllocator::releases, 1);
+}
+
+TEST_F(QueueStorage, WithoutStorageTheQueueIsEmptyAndRefusesEverything) {
+    static const PointStorageAllocator failing = {NoMemory, NeverCalled};
+    SetPointStorageAllocator(&failing);
+    PointQueue queue(kWholePage, 330, 230);
+    EXPECT_FALSE(queue.HasStorage());
+    EXPECT_TRUE(queue.Empty());
+    EXPECT_EQ(queue.Capacity(), 0u);
+    EXPECT_FALSE(queue.Push(1, 2));
+    queue.Pop();
+    queue.Clear();
+    EXPECT_TRUE(queue.Empty());
+}
