@@ -167,6 +167,12 @@ def _free(mask, x0, y0, x1, y1):
     return x1 > x0 and y1 > y0 and not mask[y0:y1, x0:x1].any()
 
 
+def _covered(mask, x0, y0, x1, y1):
+    x0, y0 = max(0, int(x0)), max(0, int(y0))
+    x1, y1 = min(mask.shape[1], int(x1)), min(mask.shape[0], int(y1))
+    return float(mask[y0:y1, x0:x1].mean()) if x1 > x0 and y1 > y0 else 1.0
+
+
 def page_svg(stem):
     """The SVG of one edition-2 page: scenery behind the genus's dinosaur."""
     name, P = GENERA[stem]
@@ -194,8 +200,9 @@ def page_svg(stem):
             taken[sy - 60:sy + 60, max(0, sx - 60):sx + 60] = True
             break
     if order % 3 == 0:
-        for vx in (480, 180):
-            if _free(taken, vx - 110, GROUND - 170, vx + 110, GROUND - 8):
+        for vx in (480, 180, 330):
+            if _covered(taken, vx - 105, GROUND - 150, vx + 105, GROUND - 8) < 0.06 and \
+                    _free(taken, vx - 40, GROUND - 215, vx + 40, GROUND - 150):
                 back = Canvas()
                 scenery.volcano(back, vx, GROUND + 20, 210, 135)
                 c.items = back.items + c.items
@@ -210,8 +217,11 @@ def page_svg(stem):
     ferns = 0
     for fx in ((70, 590, 160, 500) if order % 2 else (590, 70, 500, 160)):
         if ferns < 2 and _free(taken, fx - 95, GROUND - 110, fx + 95, GROUND - 10):
-            if order % 4 == 1 and ferns == 0 and _free(taken, fx - 100, GROUND - 260, fx + 100, GROUND - 10):
+            if order % 4 == 1 and ferns == 0 and _free(taken, fx - 95, GROUND - 285, fx + 95, GROUND - 150) \
+                    and _covered(taken, fx - 25, GROUND - 150, fx + 25, GROUND - 10) < 0.05:
                 scenery.palm(c, fx, GROUND + 4, 190, flip=fx > 330)
+            elif order % 5 == 2:
+                scenery.grass(c, fx, GROUND + 6, blades=7, h=105)
             else:
                 scenery.fern(c, fx, GROUND + 8, 1.05, flip=fx > 330)
             taken[GROUND - 120:GROUND + 20, max(0, fx - 100):fx + 100] = True

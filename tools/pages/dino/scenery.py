@@ -96,3 +96,13 @@ def palm(c, x, y, h=170, flip=False):
         c.line([(px - 10, py + 3), (px + 10, py - 3)])
     for ang in (20, 70, 115, 165):
         frond(c, top, 90, ang, width=15, pairs=3, bend=0.3)
+
+
+def grass(c, x, y, blades=7, h=80):
+    """A tuft of grass: pointed blades fanned from one spot."""
+    for i in range(blades):
+        a = math.radians(55 + 70 * i / (blades - 1))
+        ln = h * (0.7 + 0.3 * math.sin(i * 2.1) ** 2)
+        tip = (x + math.cos(a) * ln, y - math.sin(a) * ln)
+        bend = (x + math.cos(a) * ln * 0.5 + (i - blades / 2) * 2, y - math.sin(a) * ln * 0.5)
+        c.shape([(x - 8, y), bend, tip, (bend[0] + 13, bend[1] + 3), (x + 8, y)])
