@@ -6,7 +6,7 @@ SEA = (120, 110, 420, 262)
 WATER = (70, 40, 520, 370)
 
 PAGES = [
-    Page("ALLIGATO.CO3", "alligator by the water", [sym(0x1F40A, box=(40, 100, 580, 270), solid=True)], scene="scene_sea.svg", thick=30),
+    Page("ALLIGATO.CO3", "alligator by the water", [own("alligator.svg", box=(20, 120, 620, 270))], scene="scene_sea.svg"),
     Page("BABOON.CO3", "baboon in the grass", [oc("animals/mammals/contour_baboon.svg", box=MEADOW)], scene="scene_meadow.svg"),
     Page("BAT.CO3", "bat", [sym(0x1F987)], thick=30),
     Page("BEAR.CO3", "bear", [sym(0x1F43B)], thick=30),
@@ -26,7 +26,7 @@ PAGES = [
     Page("DUCK.CO3", "duck on the water", [sym(0x1F986, box=SEA, solid=True)], scene="scene_sea.svg", thick=30),
     Page("ELEPHANT.CO3", "elephant", [sym(0x1F418, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
     Page("FOX.CO3", "fox", [oc("animals/mammals/contour_fox.svg", box=MEADOW)], scene="scene_meadow.svg"),
-    Page("FROG.CO3", "frog", [oc("animals/rana03_architetto_france_01.svg")]),
+    Page("FROG.CO3", "frog on a lily pad", [own("frog.svg")]),
     Page("GIRAFFE.CO3", "giraffe", [oc("animals/mammals/contour_giraffe.svg", box=(200, 20, 260, 400))], scene="scene_meadow.svg"),
     Page("GOAT.CO3", "goat", [sym(0x1F410, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
     Page("GRASSHOP.CO3", "grasshopper", [oc("animals/bugs/cavalletta_architetto_fr_01.svg")]),

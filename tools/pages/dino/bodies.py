@@ -148,13 +148,16 @@ def head(c, kind, at, size, angle, P):
             c.shape(H([ring(math.radians(a), 0.74) for a in range(0, 360, 15)]))
         for wu, wv in frill.get("windows", []):
             c.ellipse(*H([(cx + dx_ * wu * rx + mx_ * wv * ry, cy + dy_ * wu * rx + my_ * wv * ry)])[0],
-                      0.14 * size * fs, 0.09 * size * fs, -angle - math.degrees(rot))
+                      0.1 * size * fs, 0.065 * size * fs, -angle - math.degrees(rot))
     # the head itself
     roar = P.get("roar", 0)
     if roar:
         _open_jaws(c, H, kind, roar)
     else:
-        c.shape(H(_head_points(kind)))
+        pts = _head_points(kind)
+        back_x = min(p[0] for p in pts)
+        # round off the back of the skull so it does not look like a hood over the neck
+        c.shape(H(pts + [(back_x - 0.07, (pts[0][1] + pts[-1][1]) / 2)]))
     if crest == "helmet":
         c.line(H([(0.2, -0.32), (0.45, -0.36), (0.72, -0.3)]), smooth=True)
     if P.get("boss"):
@@ -401,7 +404,10 @@ def dinosaur(c, P):
                     ybs = [p[1] for p in bot if abs(p[0] - xs) < 6]
                     yb = max(ybs) if ybs else yt + 60
                     yy = yt + (yb - yt) * y_off + size * 0.45
-                    if yy + size * 0.45 < yb - 8:
+                    legs = (0.0, bl * 0.92)
+                    near_leg = any(abs(xs - lx) < P["leg_w"] + size * 0.7 for lx in legs)
+                    belly = yb - P["body_bot"] * 0.3 if P.get("belly_line", True) else yb
+                    if yy + size * 0.45 < belly - 6 and not (near_leg and r > 0):
                         c.ellipse(xs, yy, size * 0.55, size * 0.4, 0)
                 xs += size * 1.55
     if P.get("flank_spikes"):
