@@ -99,19 +99,27 @@ LRESULT OnIntroOk(HWND window) {
     return 0;
 }
 
+// Paints a button now, in the state it has.
+void RepaintButton(HWND button) {
+    InvalidateRect(button, nullptr, FALSE);
+    UpdateWindow(button);
+}
+
 // Shows a short press on a button, then posts its command. The intro OK button
 // may not exist yet: the command is posted all the same.
 void PressButton(HWND button, int commandId, bool quitKey = false) {
-    // Painted at once: the busy wait handles no messages, so a repaint left to
-    // the queue would only come after the release.
     if (button) {
         SendMessageA(button, BM_SETSTATE, TRUE, 0);
-        UpdateWindow(button);
+        RepaintButton(button);  // the busy wait handles no messages: paint now
     }
-    BusyWait(kPressMillis);
+    // Painted once more halfway: a window system that holds back the drawing of a
+    // program that has just been idle shows it at the end of this later paint.
+    BusyWait(kPressMillis / 2);
+    if (button) RepaintButton(button);
+    BusyWait(kPressMillis - kPressMillis / 2);
     if (button) {
         SendMessageA(button, BM_SETSTATE, FALSE, 0);
-        UpdateWindow(button);
+        RepaintButton(button);
     }
     if (quitKey) BusyWait(kPressMillis);
     PostMessageA(hwndMain, WM_COMMAND, commandId, 0);

@@ -133,12 +133,12 @@ TEST(ColouringScreen, SwatchClicksMoveTheSelection) {
     Session s;
     ASSERT_TRUE(s.DismissIntro());
     Click(12 + 22, 288 + 22);  // swatch 2020, left column
-    EXPECT_TRUE(WaitUntil([&] { return CompareScreen(s.art(), "#121", 0, 45, 12, 288, 45, 45).all(); }, 3000));
-    EXPECT_TRUE(WaitUntil([&] { return CompareScreen(s.art(), "#102", 0, 0, 165, 12, 45, 45).all(); }, 3000))
+    EXPECT_TRUE(WaitForArt(s.art(), "#121", 0, 45, 12, 288, 45, 45, 3000));
+    EXPECT_TRUE(WaitForArt(s.art(), "#102", 0, 0, 165, 12, 45, 45, 3000))
         << "the swatch selected before shows unselected again";
     DoubleClick(743 + 22, 543 + 22);  // swatch 2035
-    EXPECT_TRUE(WaitUntil([&] { return CompareScreen(s.art(), "#136", 0, 45, 743, 543, 45, 45).all(); }, 3000));
-    EXPECT_TRUE(WaitUntil([&] { return CompareScreen(s.art(), "#121", 0, 0, 12, 288, 45, 45).all(); }, 3000));
+    EXPECT_TRUE(WaitForArt(s.art(), "#136", 0, 45, 743, 543, 45, 45, 3000));
+    EXPECT_TRUE(WaitForArt(s.art(), "#121", 0, 0, 12, 288, 45, 45, 3000));
     EXPECT_EQ(s.Quit(), 0u);
 }
 
@@ -253,8 +253,7 @@ TEST(QuitKey, ShowsThePressAndSavesThePage) {
     Activate(s.window());
     TypeChar('q');
     // The Quit button shows its pressed bitmap during the press.
-    const bool pressedSeen =
-        WaitUntil([&] { return CompareScreen(s.art(), "QuitBtnDn", 0, 0, 12, 12, 96, 45, 11).all(); }, 2000);
+    const bool pressedSeen = WaitForArt(s.art(), "QuitBtnDn", 0, 0, 12, 12, 96, 45, 2000);
     EXPECT_TRUE(pressedSeen);
     EXPECT_EQ(s.program().WaitForExit(10000), 0u);
     const auto saved = testdata::ReadBytes(s.PagePath(0));

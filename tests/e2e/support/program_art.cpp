@@ -61,11 +61,10 @@ COLORREF ProgramArt::Pixel(const char* name, int x, int y) const {
     return pixels.empty() ? CLR_INVALID : pixels[0];
 }
 
-Match CompareScreen(const ProgramArt& art, const char* bitmap, int srcX, int srcY, int screenX, int screenY,
-                    int width, int height, int step) {
+Match CompareRegion(const std::vector<COLORREF>& expected, int screenX, int screenY, int width, int height,
+                    int step) {
     Match match;
-    const auto expected = art.Region(bitmap, srcX, srcY, width, height);
-    if (expected.empty()) return match;
+    if (expected.size() != size_t(width) * size_t(height)) return match;
     const auto shown = ScreenRegion(screenX, screenY, width, height);
     for (int dy = step / 2; dy < height; dy += step)
         for (int dx = step / 2; dx < width; dx += step) {
@@ -74,6 +73,17 @@ Match CompareScreen(const ProgramArt& art, const char* bitmap, int srcX, int src
             if (NearColour(expected[i], shown[i], 10)) ++match.matching;
         }
     return match;
+}
+
+Match CompareScreen(const ProgramArt& art, const char* bitmap, int srcX, int srcY, int screenX, int screenY,
+                    int width, int height, int step) {
+    return CompareRegion(art.Region(bitmap, srcX, srcY, width, height), screenX, screenY, width, height, step);
+}
+
+bool WaitForArt(const ProgramArt& art, const char* bitmap, int srcX, int srcY, int screenX, int screenY, int width,
+                int height, DWORD timeoutMs) {
+    const auto expected = art.Region(bitmap, srcX, srcY, width, height);
+    return WaitUntil([&] { return CompareRegion(expected, screenX, screenY, width, height, 3).all(); }, timeoutMs);
 }
 
 }  // namespace e2e

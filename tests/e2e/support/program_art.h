@@ -37,4 +37,12 @@ struct Match {
 Match CompareScreen(const ProgramArt& art, const char* bitmap, int srcX, int srcY, int screenX, int screenY,
                     int width, int height, int step = 7);
 
+Match CompareRegion(const std::vector<COLORREF>& expected, int screenX, int screenY, int width, int height,
+                    int step = 7);
+
+// Polls until the screen shows the bitmap's rectangle at the offset; the
+// expected pixels are read once, so short-lived looks are caught.
+bool WaitForArt(const ProgramArt& art, const char* bitmap, int srcX, int srcY, int screenX, int screenY, int width,
+                int height, DWORD timeoutMs);
+
 }  // namespace e2e

@@ -61,9 +61,7 @@ bool Session::WaitForPixel(int x, int y, COLORREF colour, DWORD timeoutMs) {
 }
 
 bool Session::WaitForTitleStrip(int pageIndex, DWORD timeoutMs) {
-    return WaitUntil(
-        [&] { return CompareScreen(art_, "Titles", 0, (pageIndex + 1) * 10, 330, 561, 140, 10, 3).all(); },
-        timeoutMs);
+    return WaitForArt(art_, "Titles", 0, (pageIndex + 1) * 10, 330, 561, 140, 10, timeoutMs);
 }
 
 DWORD Session::Quit() {
