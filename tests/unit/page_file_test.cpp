@@ -158,11 +158,14 @@ TEST(ReadColourPage, PixelsAndColourTableAreKeptAsStored) {
 
 TEST(ReadPage, SmallerPagesLoadAndAreAddressedByTheirOwnSize) {
     Memory memory;
+    std::memset(memory.scratch(), 0x3C, kBlock);
     ASSERT_EQ(memory.Load(td::ColourPageBytes(1, Colour, false, 320, 200)), PageLoadResult::Loaded);
     EXPECT_EQ(PageWidth(memory.page), 320);
     EXPECT_EQ(PageHeight(memory.page), 200);
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 320; ++x) ASSERT_EQ(memory.At(x, y), Colour(x, y));
+    // The rest of the block keeps what it held.
+    for (size_t i = 320 * 200; i < kBlock; ++i) ASSERT_EQ(memory.pixels()[i], kGuardByte) << i;
 }
 
 TEST(ReadPage, EachEditionReadsOnlyItsOwnPages) {
@@ -209,7 +212,7 @@ const Spoiled kSpoiled[] = {
     {"negative width", false, [](auto& f) { td::PutU32(f, td::kBiWidth, uint32_t(-660)); }},
     {"zero height", false, [](auto& f) { td::PutU32(f, td::kBiHeight, 0); }},
     {"negative (top-down) height", true, [](auto& f) { td::PutU32(f, td::kBiHeight, uint32_t(-460)); }},
-    {"width not a multiple of 4", true, [](auto& f) { td::PutU32(f, td::kBiWidth, 658 + 1); }},
+    {"width not a multiple of 4", true, [](auto& f) { td::PutU32(f, td::kBiWidth, 658); }},
     {"width above 660", false, [](auto& f) {
          td::PutU32(f, td::kBiWidth, 664);
          td::PutU32(f, td::kBiSizeImage, 664 * 460);
@@ -338,6 +341,7 @@ TEST(WritePage, PixelsAreWrittenRightAfterTheHeadersWhereverTheyWereRead) {
     std::vector<uint8_t> file = td::ColourPageBytes(1, Colour);
     file.insert(file.begin() + 1078, 100, 0xCC);
     td::PutU32(file, td::kBfOffBits, 1178);
+    td::PutU32(file, td::kBfSize, uint32_t(file.size()));
     Memory memory;
     ASSERT_EQ(memory.Load(file), PageLoadResult::Loaded);
     const std::vector<uint8_t> saved = Save(memory);

@@ -336,6 +336,28 @@ TEST_F(PageFiles, BuildingThePaletteFillsTheColourTableAndLeavesReservedBytes) {
     }
 }
 
+TEST_F(PageFiles, ReleasingThePaletteDeletesItOnce) {
+    HPALETTE palette = hPagePalette;
+    ASSERT_NE(palette, nullptr);
+    ReleasePagePalette(hwndMain);
+    EXPECT_EQ(hPagePalette, nullptr);
+    EXPECT_EQ(GetObjectType(palette), 0u) << "the palette object still exists";
+    ReleasePagePalette(hwndMain);  // again, as TearDown does: nothing left to delete
+    EXPECT_EQ(hPagePalette, nullptr);
+}
+
+TEST_F(PageFiles, WithoutTheImageBlocksNothingIsLoadedOrSaved) {
+    ASSERT_TRUE(td::WriteColourPage("page.col", 1, Colour));
+    const std::vector<uint8_t> file = td::ReadBytes("page.col");
+    uint8_t* block = lpDib;
+    lpDib = nullptr;
+    // No box either: one would block this test.
+    EXPECT_FALSE(LoadPage("page.col"));
+    EXPECT_FALSE(SavePage("page.col"));
+    lpDib = block;
+    EXPECT_TRUE(td::ReadBytes("page.col") == file);
+}
+
 TEST(BusyWait, ReturnsNoEarlierThanTheTickCountHasAdvanced) {
     for (unsigned ms : {0u, 1u, 20u, 125u}) {
         const DWORD start = GetTickCount();
