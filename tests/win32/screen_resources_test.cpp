@@ -1,0 +1,109 @@
+// The whole program runs in this process for these tests: the window, its
+// phases and its drawing. After hundreds of repaints and page changes no
+// drawing objects may have piled up.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/controls.h"
+#include "app/edition.h"
+#include "app/globals.h"
+#include "app/ids.h"
+#include "app/startup.h"
+#include "tests/testdata/page_writer.h"
+
+namespace {
+
+// Handles messages until the condition holds or the time is up.
+bool PumpUntil(bool (*condition)(), DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (!condition()) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return condition();
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(1);
+    }
+    return true;
+}
+
+// The slot of the next GDI object created. Slots of freed objects are reused,
+// so it only climbs when objects are left behind. (GetGuiResources counts
+// them on Windows, but Wine does not implement it.)
+unsigned NextGdiSlot() {
+    HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
+    const unsigned slot = LOWORD(reinterpret_cast<UINT_PTR>(probe));
+    DeleteObject(probe);
+    return slot;
+}
+
+int ChildWindowCount(HWND window) {
+    int count = 0;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
+    return count;
+}
+
+class ProgramInProcess : public testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "tintwell-inproc-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        GetCurrentDirectoryA(MAX_PATH, previous_);
+        SetCurrentDirectoryA(folder_.c_str());
+        const auto isLine = testdata::OutlinedRects({{100, 100, 300, 300}, {350, 100, 600, 300}});
+        for (const char* name : gEdition.pageNames) testdata::WriteMonoPage(name, gEdition.number, isLine);
+        ResetScreenState();
+        RegisterMainClass(hInst);
+        ASSERT_TRUE(InitInstance(hInst, SW_SHOW));
+        PostMessageA(hwndMain, WM_COMMAND, ID_INTRO_OK, 0);
+        ASSERT_TRUE(PumpUntil([] { return gScreen.screenPhase == PHASE_COLOURING && ButtonWindow(ID_QUIT); }, 10000));
+    }
+    void TearDown() override {
+        if (IsWindow(hwndMain)) DestroyWindow(hwndMain);
+        PumpUntil([] { return false; }, 50);  // takes the quit message
+        UnregisterClassA(gEdition.className, hInst);
+        for (const char* name : gEdition.pageNames) DeleteFileA(name);
+        DeleteFileA("printer.dta");
+        SetCurrentDirectoryA(previous_);
+        RemoveDirectoryA(folder_.c_str());
+    }
+    std::string folder_;
+    char previous_[MAX_PATH];
+};
+
+}  // namespace
+
+TEST_F(ProgramInProcess, RepaintsAndPageChangesLeaveNoDrawingObjectsBehind) {
+    // Warm up: the first paints create what lives for the whole run.
+    for (int i = 0; i < 5; ++i) {
+        RedrawWindow(hwndMain, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        SendMessageA(hwndMain, WM_COMMAND, ID_PAGE_DOWN, 0);
+    }
+    PumpUntil([] { return false; }, 100);
+    const unsigned slotBefore = NextGdiSlot();
+    const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const int childrenBefore = ChildWindowCount(hwndMain);
+
+    for (int i = 0; i < 500; ++i) {
+        RedrawWindow(hwndMain, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        SendMessageA(hwndMain, WM_COMMAND, i % 2 ? ID_PAGE_DOWN : ID_PAGE_UP, 0);
+        SendMessageA(hwndMain, WM_COMMAND, ID_SWATCH_FIRST + i % 36, 0);
+    }
+    PumpUntil([] { return false; }, 100);
+
+    const unsigned slotAfter = NextGdiSlot();
+    EXPECT_LT(slotAfter, slotBefore + 64) << "GDI objects left behind: next slot " << slotBefore << " -> "
+                                          << slotAfter;
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore);
+    EXPECT_EQ(ChildWindowCount(hwndMain), childrenBefore);
+    EXPECT_EQ(childrenBefore, 6 + 36);
+}
