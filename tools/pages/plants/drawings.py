@@ -6,7 +6,7 @@ import math
 
 from dino import scenery
 from dino.svgkit import Canvas, catmull
-from .parts import (stem, leaf, lobed_leaf, petal, flower_head, bell, trumpet, cone_tree, crown,
+from .parts import (stem, leaf, lobed_leaf, maple_leaf, petal, flower_head, bell, trumpet, cone_tree, crown,
                     trunk, pot, _pt, _dir)
 
 G = 405   # ground line
@@ -734,8 +734,8 @@ def redmaple(c):
     garden(c, sun=(585, 65), clouds=((110, 60),))
     crown(c, 250, 170, 170, 120, bumps=11)
     trunk(c, (250, G), 190, 18, [(0.75, 130, 70, 9), (0.8, 50, 70, 9)])
-    for x, y, a in ((500, 190, 100), (575, 320, 70), (470, 340, 120)):
-        lobed_leaf(c, (x, y + 50), 85, a, lobes=5, depth=0.45, sharp=True)
+    for x, y, s, a in ((520, 170, 95, 105), (555, 320, 80, 75), (450, 330, 85, 120)):
+        maple_leaf(c, (x, y + 40), s, a)
 
 
 def redbud(c):
@@ -763,7 +763,7 @@ def sycamore(c):
     for bx, by in ((560, 260), (590, 300)):
         c.line([(bx, by - 60), (bx, by - 18)])
         c.circle(bx, by, 17)
-    lobed_leaf(c, (520, 400), 60, 110, lobes=5, depth=0.5, sharp=True)
+    maple_leaf(c, (510, 395), 80, 100)
 
 
 def weeping(c):

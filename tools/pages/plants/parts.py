@@ -256,3 +256,24 @@ def pot(c, x, y, w=150, h=110):
     c.polygon([(x - w * 0.38, y), (x - w * 0.5, y - h * 0.78), (x + w * 0.5, y - h * 0.78), (x + w * 0.38, y)])
     c.shape([(x - w * 0.56, y - h * 0.78), (x - w * 0.56, y - h), (x + w * 0.56, y - h),
              (x + w * 0.56, y - h * 0.78)], smooth=False)
+
+
+MAPLE_RIGHT = [(0.06, -0.1), (0.42, 0.0), (0.32, -0.16), (0.6, -0.2), (0.86, -0.5), (0.62, -0.48),
+               (0.7, -0.68), (0.45, -0.6), (0.34, -0.52), (0.38, -0.8), (0.2, -0.74), (0.0, -1.08)]
+
+
+def maple_leaf(c, base, size, angle=90):
+    """A five-lobed maple leaf on a short stalk; angle is the direction of the top lobe."""
+    right = MAPLE_RIGHT
+    pts = right + [(-x, y) for x, y in right[-2::-1]]
+    rot = math.radians(90 - angle)
+    ca, sa = math.cos(rot), math.sin(rot)
+
+    def T(p):
+        x, y = p[0] * size, (p[1] - 0.1) * size
+        return (base[0] + x * ca - y * sa, base[1] + x * sa + y * ca)
+
+    c.line([T((0.0, 0.28)), T((0.0, 0.02))])
+    c.polygon([T(p) for p in pts])
+    for tip in ((0.0, -0.95), (0.72, -0.5), (-0.72, -0.5)):
+        c.line([T((0.0, -0.02)), T(tip)])
