@@ -85,8 +85,8 @@ size_t FillRegion(WalkHost& host, int x, int y, uint8_t colour) {
 
     const int width = page.width, height = page.height;
     uint8_t* const pixels = page.pixels;
-    auto reach = [&](int nx, int ny) {
-        uint8_t& pixel = pixels[PixelOffset(nx, ny, width, height)];
+    auto reach = [&](size_t at, int nx, int ny) {
+        uint8_t& pixel = pixels[at];
         if (pixel != kLineIndex && pixel != colour && queue.Push(nx, ny)) pixel = colour;
     };
 
@@ -94,10 +94,11 @@ size_t FillRegion(WalkHost& host, int x, int y, uint8_t colour) {
     unsigned sinceFrame = 0;
     while (!queue.Empty()) {
         const QueuedPoint p = queue.Front();
-        if (p.y > 0) reach(p.x, p.y - 1);
-        if (p.y + 1 < height) reach(p.x, p.y + 1);
-        if (p.x > 0) reach(p.x - 1, p.y);
-        if (p.x + 1 < width) reach(p.x + 1, p.y);
+        const size_t at = PixelOffset(p.x, p.y, width, height);  // rows bottom-up: up is +width
+        if (p.y > 0) reach(at + width, p.x, p.y - 1);
+        if (p.y + 1 < height) reach(at - width, p.x, p.y + 1);
+        if (p.x > 0) reach(at - 1, p.x - 1, p.y);
+        if (p.x + 1 < width) reach(at + 1, p.x + 1, p.y);
         queue.Pop();
         ++processed;
 
@@ -129,8 +130,7 @@ size_t ClearWave(WalkHost& host) {
     Pacing pacing(host, kClearLoopSound);
 
     // The visited map, not the page, bounds the wave: it passes through outlines.
-    auto reach = [&](int nx, int ny) {
-        const size_t at = PixelOffset(nx, ny, width, height);
+    auto reach = [&](size_t at, int nx, int ny) {
         if (visited[at] == kReached || !queue.Push(nx, ny)) return;
         visited[at] = kReached;
         if (pixels[at] != kLineIndex) pixels[at] = kPaperIndex;
@@ -143,10 +143,12 @@ size_t ClearWave(WalkHost& host) {
         // than the one that ended the batch before: the diamond grows by 6.
         while (!queue.Empty() && current.x + current.y < reference.x + reference.y + kClearBatchStep) {
             current = queue.Front();
-            if (current.y > 0) reach(current.x, current.y - 1);
-            if (current.y + 1 < height) reach(current.x, current.y + 1);
-            if (current.x > 0) reach(current.x - 1, current.y);
-            if (current.x + 1 < width) reach(current.x + 1, current.y);
+            const int x = current.x, y = current.y;
+            const size_t at = PixelOffset(x, y, width, height);
+            if (y > 0) reach(at + width, x, y - 1);
+            if (y + 1 < height) reach(at - width, x, y + 1);
+            if (x > 0) reach(at - 1, x - 1, y);
+            if (x + 1 < width) reach(at + 1, x + 1, y);
             queue.Pop();
             ++processed;
         }

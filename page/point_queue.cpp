@@ -26,23 +26,3 @@ PointQueue::~PointQueue() {
     Clear();
     if (points_) release_(points_);
 }
-
-bool PointQueue::Push(int32_t x, int32_t y) {
-    if (count_ == capacity_) return false;
-    size_t tail = head_ + count_;
-    if (tail >= capacity_) tail -= capacity_;
-    points_[tail] = {x, y};
-    ++count_;
-    return true;
-}
-
-void PointQueue::Pop() {
-    if (count_ == 0) return;
-    if (++head_ == capacity_) head_ = 0;
-    if (--count_ == 0) head_ = 0;
-}
-
-void PointQueue::Clear() {
-    head_ = 0;
-    count_ = 0;
-}

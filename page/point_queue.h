@@ -34,11 +34,25 @@ public:
     // The oldest position; the queue must not be empty.
     QueuedPoint Front() const { return points_[head_]; }
     // Appends at the tail; false (nothing queued) when the queue is full.
-    bool Push(int32_t x, int32_t y);
+    bool Push(int32_t x, int32_t y) {
+        if (count_ == capacity_) return false;
+        size_t tail = head_ + count_;
+        if (tail >= capacity_) tail -= capacity_;
+        points_[tail] = {x, y};
+        ++count_;
+        return true;
+    }
     // Removes the oldest position; does nothing on an empty queue.
-    void Pop();
+    void Pop() {
+        if (count_ == 0) return;
+        if (++head_ == capacity_) head_ = 0;
+        if (--count_ == 0) head_ = 0;
+    }
     // Empties the queue; the storage is kept for reuse until destruction.
-    void Clear();
+    void Clear() {
+        head_ = 0;
+        count_ = 0;
+    }
 
 private:
     QueuedPoint* points_ = nullptr;

@@ -544,7 +544,9 @@ TEST_F(Clear, AClearOverBeforeTheDeadlineStopsNothing) {
 
 // ---- Both walks: asked again, out of memory, page gone ------------------------
 
-TEST_F(Walk, AFillOrClearAskedForWhileOneRunsIsRefused) {
+using FillAndClear = Walk;
+
+TEST_F(FillAndClear, AFillOrClearAskedForWhileOneRunsIsRefused) {
     Outline(10, 10, 300, 200);
     Outline(400, 300, 450, 350);
     FakeHost host;
@@ -573,7 +575,7 @@ TEST_F(Walk, AFillOrClearAskedForWhileOneRunsIsRefused) {
     EXPECT_EQ(At(50, 50), kPaperIndex);
 }
 
-TEST_F(Walk, WithoutQueueStorageNeitherWalkTouchesThePage) {
+TEST_F(FillAndClear, WithoutQueueStorageNeitherWalkTouchesThePage) {
     static const PointStorageAllocator failing = {[](size_t) -> void* { return nullptr; }, [](void*) {}};
     SetPointStorageAllocator(&failing);
     Outline(10, 10, 100, 100);
@@ -595,7 +597,7 @@ TEST_F(Walk, WithoutQueueStorageNeitherWalkTouchesThePage) {
     EXPECT_EQ(At(50, 50), 3);
 }
 
-TEST_F(Walk, AMessageThatReleasesThePageEndsTheWalkWithItsFinalFrame) {
+TEST_F(FillAndClear, AMessageThatReleasesThePageEndsTheWalkWithItsFinalFrame) {
     for (bool clear : {false, true}) {
         std::fill(page_.begin(), page_.end(), uint8_t(clear ? 5 : kPaperIndex));
         FakeHost host;
