@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/edition.h"
@@ -385,4 +386,38 @@ TEST(WritePage, FailsWhenTheSinkFailsOrThereIsNoPageToWrite) {
     // Before any page was loaded the headers are zero: nothing to save.
     Memory empty;
     EXPECT_TRUE(Save(empty).empty());
+}
+
+TEST(ShippedPages, EveryEditionsFiftyPagesLoadAsLineDrawingsAndSurviveASave) {
+    // The repository's page files, found from this source file's own path.
+    std::string root = __FILE__;
+    root.erase(root.rfind("tests/unit/"));
+    for (const EditionInfo& edition : kEditions) {
+        for (const char* name : edition.pageNames) {
+            // Windows ignores a trailing blank in a file name; one name has one.
+            std::string file_name = name;
+            while (!file_name.empty() && file_name.back() == ' ') file_name.pop_back();
+            const std::string path = root + "editions/" + std::to_string(edition.number) + "/pages/" + file_name;
+            const std::vector<uint8_t> file = td::ReadBytes(path);
+            ASSERT_FALSE(file.empty()) << path << " is missing";
+            Memory memory;
+            ASSERT_EQ(memory.Load(file, edition.pageSignature), PageLoadResult::Loaded) << path;
+            EXPECT_EQ(PageWidth(memory.page), 660) << path;
+            EXPECT_EQ(PageHeight(memory.page), 460) << path;
+            size_t lines = 0;
+            for (size_t i = 0; i < kBlock; ++i) {
+                ASSERT_TRUE(memory.pixels()[i] == kLineIndex || memory.pixels()[i] == kPaperIndex) << path;
+                lines += memory.pixels()[i] == kLineIndex;
+            }
+            EXPECT_GT(lines, 0u) << path << " has no lines";
+            EXPECT_LT(lines, kBlock / 2) << path << " is mostly line";
+
+            const std::vector<uint8_t> saved = Save(memory);
+            Memory again;
+            ASSERT_EQ(again.Load(saved, edition.pageSignature), PageLoadResult::Loaded) << path;
+            EXPECT_EQ(0, std::memcmp(again.pixels(), memory.pixels(), kBlock)) << path;
+            const uint16_t other = kEditions[edition.number % kEditionCount].pageSignature;
+            EXPECT_EQ(again.Load(file, other), PageLoadResult::NotAPage) << path << " read by another edition";
+        }
+    }
 }

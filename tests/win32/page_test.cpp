@@ -143,6 +143,32 @@ TEST_F(PageFiles, FilesThatAreNotPagesShowTheNotAPageBoxWithoutIconAndKeepThePag
     }
 }
 
+TEST_F(PageFiles, ANameWithATrailingBlankOpensAndReplacesTheFileWithoutIt) {
+    // Edition 5 lists "flowers.co5 " with one trailing blank.
+    ASSERT_TRUE(td::WriteMonoPage("flowers.co5", 1, kDrawing));
+    ASSERT_TRUE(LoadPage("flowers.co5 "));
+    lpDib[0] = 12;
+    ASSERT_TRUE(SavePage("flowers.co5 "));
+    const std::vector<uint8_t> saved = td::ReadBytes("flowers.co5");
+    ASSERT_EQ(saved.size(), 304678u);
+    EXPECT_EQ(saved[1078], 12);
+    // Only the page itself is left in the folder: no second file, no temporary file.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("*", &found);
+    int files = 0;
+    do files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    EXPECT_EQ(files, 1);
+
+    // The blank shows only in the missing-file box.
+    DeleteFileA("flowers.co5");
+    BoxWatcher box("Tintwell", IDOK);
+    EXPECT_FALSE(LoadPage("flowers.co5 "));
+    box.Join();
+    EXPECT_EQ(box.text(), "The file flowers.co5  is missing.");
+}
+
 TEST_F(PageFiles, AOneBitPageIsSavedInTheEightBitFormAndLoadsBackTheSame) {
     ASSERT_TRUE(td::WriteMonoPage("airplane.col", 1, kDrawing));
     ASSERT_TRUE(LoadPage("airplane.col"));
