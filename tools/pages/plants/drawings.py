@@ -545,6 +545,10 @@ def tigerlil(c):
 
 def violets(c):
     garden(c, sun=(585, 65), clouds=((120, 60), (340, 50)))
+    flowers = ((210, 190, 1.1, -20), (330, 140, 1.2, 0), (450, 200, 1.1, 20), (270, 270, 0.9, 0),
+               (400, 270, 0.9, 0))
+    for x, y, s, b in flowers:
+        stem(c, [(330, G + 4), ((330 + x) / 2 + b, (G + y) / 2), (x, y + 20)], 4)
     for a, ln in ((160, 120), (20, 120), (130, 110), (50, 110), (95, 100)):
         leaf(c, (330, G + 2), ln, a, 55, kind="heart", veins=2)
 
@@ -558,8 +562,7 @@ def violets(c):
             c.line([_pt((x, y), a, 10 * s), _pt((x, y), a, 34 * s)])
         c.circle(x, y, 8 * s)
 
-    for x, y, s, b in ((210, 190, 1.1, -20), (330, 140, 1.2, 0), (450, 200, 1.1, 20), (270, 270, 0.9, 0),
-                       (400, 270, 0.9, 0)):
+    for x, y, s, b in flowers:
         violet(x, y, s)
 
 
@@ -795,8 +798,9 @@ def whiteoak(c):
         def P(t, w):
             return (base[0] + ux * length * t + nx * w, base[1] + uy * length * t + ny * w)
 
-        prof = [(0.05, 0.1), (0.2, 0.3), (0.3, 0.15), (0.42, 0.4), (0.52, 0.18), (0.64, 0.38),
-                (0.74, 0.16), (0.85, 0.28)]
+        prof = [(0.04, 0.06)]
+        for t, w in ((0.2, 0.24), (0.42, 0.33), (0.64, 0.3), (0.84, 0.2)):
+            prof += [(t - 0.07, w * 0.45), (t - 0.05, w * 0.85), (t, w), (t + 0.05, w * 0.85), (t + 0.07, w * 0.45)]
         left = [P(t, w * length) for t, w in prof]
         right = [P(t, -w * length) for t, w in prof][::-1]
         c.shape(left + [P(1.0, 0)] + right)
