@@ -57,6 +57,8 @@ for _stem, (_subject, _fn) in drawings.DRAWINGS.items():
     SOURCES[_stem] = Source(_subject, "own drawing: tools/pages/plants/drawings.py (%s)" % _fn.__name__,
                             OWN_LICENCE, "own drawing", NOTES.get(_stem, ""), _own(_stem))
 for _stem, (_subject, _ref, _box) in CLIP.items():
-    SOURCES[_stem] = Source(_subject, "openclipart-svg: %s; own drawing: ground, sun, cloud" % _ref,
-                            "public domain; " + OWN_LICENCE, "clip art", NOTES.get(_stem, ""),
-                            _clip(_ref, _box, scene=_stem != "roses"))
+    _scene = _stem != "roses"        # the rose art brings its own frame and background
+    _text = "openclipart-svg: " + _ref + ("; own drawing: ground, sun, cloud" if _scene else "")
+    _licence = "public domain" + ("; " + OWN_LICENCE if _scene else "")
+    SOURCES[_stem] = Source(_subject, _text, _licence, "clip art", NOTES.get(_stem, ""),
+                            _clip(_ref, _box, scene=_scene))
