@@ -13,16 +13,10 @@ void SetPointStorageAllocator(const PointStorageAllocator* allocator) {
     gAllocator = allocator ? *allocator : PointStorageAllocator{DefaultAllocate, DefaultRelease};
 }
 
-PointQueue::PointQueue(size_t capacity) {
-    if (capacity == 0 || capacity > SIZE_MAX / sizeof(QueuedPoint)) return;
-    release_ = gAllocator.release;
-    points_ = static_cast<QueuedPoint*>(gAllocator.allocate(capacity * sizeof(QueuedPoint)));
-    if (points_) capacity_ = capacity;
-}
-
-PointQueue::PointQueue(size_t capacity, int32_t x, int32_t y) : PointQueue(capacity) { Push(x, y); }
-
-PointQueue::~PointQueue() {
-    Clear();
-    if (points_) release_(points_);
+PointStorage AllocatePointStorage(size_t capacity) {
+    PointStorage storage = {nullptr, 0, gAllocator.release};
+    if (capacity == 0 || capacity > SIZE_MAX / sizeof(QueuedPoint)) return storage;
+    storage.points = static_cast<QueuedPoint*>(gAllocator.allocate(capacity * sizeof(QueuedPoint)));
+    if (storage.points) storage.capacity = capacity;
+    return storage;
 }

@@ -15,37 +15,50 @@ struct QueuedPoint {
     int32_t y;
 };
 
+// Room for `capacity` positions, or none (points null, capacity 0).
+struct PointStorage {
+    QueuedPoint* points;
+    size_t capacity;
+    void (*release)(void* block);
+};
+PointStorage AllocatePointStorage(size_t capacity);
+
+// Everything is inline and the queue's address is never handed out, so a walk
+// can keep the queue in registers across its calls to the platform.
 class PointQueue {
 public:
     // An empty queue with room for `capacity` positions.
-    explicit PointQueue(size_t capacity);
+    explicit PointQueue(size_t capacity) : storage_(AllocatePointStorage(capacity)) {}
     // A queue holding (x, y), with room for `capacity` positions.
-    PointQueue(size_t capacity, int32_t x, int32_t y);
-    ~PointQueue();
+    PointQueue(size_t capacity, int32_t x, int32_t y) : PointQueue(capacity) { Push(x, y); }
+    ~PointQueue() {
+        Clear();
+        if (storage_.points) storage_.release(storage_.points);
+    }
 
     PointQueue(const PointQueue&) = delete;
     PointQueue& operator=(const PointQueue&) = delete;
 
-    bool HasStorage() const { return points_ != nullptr; }
+    bool HasStorage() const { return storage_.points != nullptr; }
     bool Empty() const { return count_ == 0; }
     size_t Size() const { return count_; }
-    size_t Capacity() const { return capacity_; }
+    size_t Capacity() const { return storage_.capacity; }
 
     // The oldest position; the queue must not be empty.
-    QueuedPoint Front() const { return points_[head_]; }
+    QueuedPoint Front() const { return storage_.points[head_]; }
     // Appends at the tail; false (nothing queued) when the queue is full.
     bool Push(int32_t x, int32_t y) {
-        if (count_ == capacity_) return false;
+        if (count_ == storage_.capacity) return false;
         size_t tail = head_ + count_;
-        if (tail >= capacity_) tail -= capacity_;
-        points_[tail] = {x, y};
+        if (tail >= storage_.capacity) tail -= storage_.capacity;
+        storage_.points[tail] = {x, y};
         ++count_;
         return true;
     }
     // Removes the oldest position; does nothing on an empty queue.
     void Pop() {
         if (count_ == 0) return;
-        if (++head_ == capacity_) head_ = 0;
+        if (++head_ == storage_.capacity) head_ = 0;
         if (--count_ == 0) head_ = 0;
     }
     // Empties the queue; the storage is kept for reuse until destruction.
@@ -55,9 +68,7 @@ public:
     }
 
 private:
-    QueuedPoint* points_ = nullptr;
-    void (*release_)(void*) = nullptr;  // from the allocator that gave points_
-    size_t capacity_ = 0;
+    PointStorage storage_;
     size_t head_ = 0;
     size_t count_ = 0;
 };
