@@ -141,9 +141,9 @@ private:
 
 int Ring(int x, int y) { return std::abs(x - 330) + std::abs(y - 230); }
 
-// Checks the frame pacing and the loop sound against the design: frames at
-// least `gap` ms apart, the loop starting with the first frame later than
-// 450 ms after the start and stopped after the final frame.
+// Checks the frame pacing and the loop sound: frames at least `gap` ms apart,
+// the loop starting with the first frame later than 450 ms after the start
+// and stopped after the final frame.
 void ExpectPacedWithLoop(const FakeHost& host, int oneShot, int loopSound, uint32_t gap) {
     ASSERT_FALSE(host.events.empty());
     ASSERT_EQ(host.events.front().kind, Kind::Once);
