@@ -54,6 +54,8 @@ bool InitInstance(HINSTANCE instance, int showCommand) {
         return false;
     }
     ShowWindow(hwndMain, showCommand);
+    // The intro card is painted before the music starts, so it shows at once.
+    UpdateWindow(hwndMain);
     return true;
 }
 

@@ -31,6 +31,10 @@ foreach(n 1 2 3 4 5)
   list(APPEND TW_PROGRAMS ${exe})
 endforeach()
 
+# The yardstick of the start-up benchmark.
+add_executable(bare_window WIN32 ${TW_ROOT}/tests/bench/bare_window.c)
+target_link_options(bare_window PRIVATE -static -mwindows)
+
 # A tiny program that keeps one Wine process alive for a whole test run.
 add_executable(wineidle WIN32 ${TW_ROOT}/tests/support/wineidle.c)
 target_link_options(wineidle PRIVATE -static -mwindows)
