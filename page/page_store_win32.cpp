@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "app/edition.h"
 #include "app/globals.h"
