@@ -7,7 +7,7 @@ near legs and surface details. Each genus is a set of parameters (see genera.py)
 """
 import math
 
-from .svgkit import tube_sides, place, ellipse_pts, catmull, lerp
+from .svgkit import tube_sides, place, lerp
 
 
 def _along(side, f):
@@ -17,10 +17,6 @@ def _along(side, f):
     dx, dy = b[0] - a[0], b[1] - a[1]
     L = math.hypot(dx, dy) or 1.0
     return side[i], (dy / L, -dx / L)
-
-
-def _span(pts, x0, x1):
-    return [p for p in pts if x0 <= p[0] <= x1]
 
 
 # ---------------------------------------------------------------- heads
@@ -264,7 +260,8 @@ def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0, thumb=Fa
             c.polygon([(hand[0] + px, hand[1] + py), tip, (hand[0] - px, hand[1] - py)], fill="#000")
     c.tube([(sx, sy, w, w), (elbow[0], elbow[1], w * 0.65, w * 0.65), (hand[0], hand[1], w * 0.5, w * 0.5)])
     if thumb:
-        c.shape([(hand[0] - w * 0.5, hand[1]), (hand[0] + w * 0.2, hand[1] - w * 2.6), (hand[0] + w * 0.55, hand[1] - w * 0.2)],
+        c.shape([(hand[0] - w * 0.5, hand[1]), (hand[0] + w * 0.2, hand[1] - w * 2.6),
+                 (hand[0] + w * 0.55, hand[1] - w * 0.2)],
                 smooth=False)
 
 

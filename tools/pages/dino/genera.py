@@ -137,7 +137,8 @@ GENERA = {
     "TRICERAT": ("Triceratops", _g(CERATOPS, frill=dict(size=1.0, bumps=True),
                                    horns=[(0.8, -0.2, 0.16, 75, 0.06), (0.42, -0.3, 0.55, 35, 0.07),
                                           (0.3, -0.34, 0.5, 45, 0.065)])),
-    "TYRANNOS": ("Tyrannosaurus", _g(THEROPOD, head_size=115, neck_len=70, body_bot=62, roar=28, fingers=2, arm_len=38, arm_w=7,
+    "TYRANNOS": ("Tyrannosaurus", _g(THEROPOD, head_size=115, neck_len=70, body_bot=62, roar=28, fingers=2,
+                                     arm_len=38, arm_w=7,
                                      leg_w=36)),
     "VELOCIRA": ("Velociraptor", _g(SMALL, sickle=True, tail_droop=-10, tail_lift=25, head="slim",
                                     head_size=68, arm_len=65, wing=True, leg_w=18)),
@@ -191,11 +192,9 @@ def page_svg(stem):
     suns = [(75, 70), (585, 70), (330, 60), (200, 60), (460, 60)]
     if order % 2:
         suns[0], suns[1] = suns[1], suns[0]
-    placed = 0
     for sx, sy in suns:
         if _free(taken, sx - 62, sy - 62, sx + 62, sy + 62):
             scenery.sun(c, sx, sy)
-            placed = sx
             taken[sy - 60:sy + 60, max(0, sx - 60):sx + 60] = True
             break
     if order % 3 == 0:

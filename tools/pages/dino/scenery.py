@@ -1,7 +1,7 @@
 """Background shapes for the pages: ground, sun, clouds, rocks, ferns, a volcano."""
 import math
 
-from .svgkit import W, tube_sides
+from .svgkit import W
 
 
 def ground(c, y=398, wave=6, phase=0.0):

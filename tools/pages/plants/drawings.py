@@ -6,7 +6,7 @@ import math
 
 from dino import scenery
 from dino.svgkit import Canvas, catmull
-from .parts import (stem, leaf, lobed_leaf, maple_leaf, petal, flower_head, bell, trumpet, cone_tree, crown,
+from .parts import (stem, leaf, maple_leaf, petal, flower_head, bell, trumpet, cone_tree, crown,
                     trunk, pot, _pt, _dir)
 
 G = 405   # ground line
@@ -475,7 +475,8 @@ def poppy(c):
         c.circle(x, y, 22 * s)
         for k in range(6):
             t = 2 * math.pi * k / 6
-            c.line([(x + 6 * s * math.cos(t), y + 6 * s * math.sin(t)), (x + 18 * s * math.cos(t), y + 18 * s * math.sin(t))])
+            c.line([(x + 6 * s * math.cos(t), y + 6 * s * math.sin(t)),
+                    (x + 18 * s * math.cos(t), y + 18 * s * math.sin(t))])
     stem(c, [(330, G + 8), (345, 300), (330, 260)], 4)
     c.ellipse(326, 245, 16, 24, 20)
 
@@ -511,7 +512,7 @@ def snowflak(c):
         for k, dx in enumerate((-20, 22)):
             hang = (top[0] + dx, top[1] + 30 + k * 25)
             c.line([top, hang], smooth=False)
-            pts = bell(c, hang, -90, 50, 24, lips=3)
+            bell(c, hang, -90, 50, 24, lips=3)
             for s in (-0.6, 0.0, 0.6):
                 c.dot(hang[0] + s * 24, hang[1] + 44, 3.4)
 
@@ -526,7 +527,7 @@ def tigerlil(c):
 
     def tiger(x, y, s):
         for a in (20, 70, 110, 160, 200, 340):
-            pts = petal(c, (x, y), a, 95 * s, 22 * s, 0, "pointed")
+            petal(c, (x, y), a, 95 * s, 22 * s, 0, "pointed")
             for k in (0.35, 0.55, 0.72):
                 p = _pt((x, y), a, 95 * s * k)
                 q = _pt(p, a + 90, 5 * s)
@@ -708,7 +709,8 @@ def fir(c):
 def redwood(c):
     garden(c, sun=(600, 55), clouds=((430, 60),))
     for x, h, w in ((140, 340, 18), (320, 380, 24), (500, 330, 18)):
-        c.polygon([(x - w * 1.4, G + 6), (x - w * 0.7, G - h * 0.45), (x + w * 0.7, G - h * 0.45), (x + w * 1.4, G + 6)])
+        c.polygon([(x - w * 1.4, G + 6), (x - w * 0.7, G - h * 0.45), (x + w * 0.7, G - h * 0.45),
+                   (x + w * 1.4, G + 6)])
         for k in (-0.5, 0.3):
             c.line([(x + k * w * 1.4, G + 2), (x + k * w * 0.8, G - h * 0.42)])
         cone_tree(c, (x, G - h * 0.4), h * 0.55, w * 7, tiers=4, trunk_w=w * 0.7, trunk_h=5)
@@ -725,12 +727,6 @@ def giantseq(c):
         crown(c, cx, cy, rx, ry, bumps=7)
     cone_tree(c, (95, G), 110, 90, tiers=3, trunk_h=15)
     cone_tree(c, (570, G), 120, 95, tiers=3, trunk_h=15)
-
-
-def broadleaf(c, x, crown_box, trunk_h, trunk_w, branches, bumps=10):
-    cx, cy, rx, ry = crown_box
-    crown(c, cx, cy, rx, ry, bumps=bumps)
-    trunk(c, (x, G), trunk_h, trunk_w, branches)
 
 
 def redmaple(c):
@@ -831,7 +827,8 @@ DRAWINGS = {
     "orchids": ("orchids in a pot", orchids), "pansies": ("pansies", pansies), "pear": ("pears on a branch", pear),
     "petunias": ("petunias in a pot", petunias), "poinsett": ("poinsettia in a pot", poinsett),
     "poppy": ("poppies", poppy), "prickly": ("prickly pear cactus", prickly), "primrose": ("primroses", primrose),
-    "redbud": ("redbud branch in bloom", redbud), "redmaple": ("red maple tree and leaves", redmaple), "redwood": ("redwood trees", redwood),
+    "redbud": ("redbud branch in bloom", redbud), "redmaple": ("red maple tree and leaves", redmaple),
+    "redwood": ("redwood trees", redwood),
     "saguaro": ("saguaro cactus", saguaro), "seaweed": ("seaweed (kelp) under the sea", seaweed),
     "snowflak": ("snowflake flowers (Leucojum)", snowflak), "sunflowe": ("sunflowers", sunflowe),
     "sycamore": ("sycamore tree, leaf and seed balls", sycamore), "tigerlil": ("tiger lilies", tigerlil),

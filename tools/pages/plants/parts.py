@@ -5,7 +5,6 @@ painted back to front). Angles are in degrees, 0 = right, 90 = up.
 """
 import math
 
-from dino.svgkit import catmull, tube_sides, ellipse_pts
 
 
 def _dir(angle):
@@ -72,48 +71,6 @@ def leaf(c, base, length, angle, width=None, kind="lance", vein=True, veins=0):
                 c.line([m, d])
 
 
-def lobed_leaf(c, base, size, angle, lobes=5, depth=0.45, sharp=True, vein=True, teeth=0):
-    """Maple-like leaf: `lobes` pointed lobes fanned around the stalk end."""
-    ux, uy = _dir(angle)
-    center = _pt(base, angle, size * 0.45)
-    pts = []
-    spread = 150 if lobes > 3 else 120
-    tips = []
-    for i in range(lobes):
-        a = angle + spread * (i / (lobes - 1) - 0.5) if lobes > 1 else angle
-        ln = size * (1.0 - 0.35 * abs(i / (lobes - 1) - 0.5) * 2) if lobes > 1 else size
-        tips.append((a, ln))
-    # start at the stalk, go around clockwise
-    seq = tips[::-1]
-    pts.append(_pt(center, angle + 180, size * 0.12))
-    a0 = seq[0][0] - 200 / lobes
-    pts.append(_pt(center, a0 - 15, size * 0.35))
-    for i, (a, ln) in enumerate(seq):
-        w = 160 / lobes * 0.5
-        if sharp:
-            pts.append(_pt(center, a + w * 0.8, ln * 0.62))
-            if teeth:
-                pts.append(_pt(center, a + w * 0.55, ln * 0.85))
-                pts.append(_pt(center, a + w * 0.35, ln * 0.78))
-            pts.append(_pt(center, a, ln))
-            if teeth:
-                pts.append(_pt(center, a - w * 0.35, ln * 0.78))
-                pts.append(_pt(center, a - w * 0.55, ln * 0.85))
-            pts.append(_pt(center, a - w * 0.8, ln * 0.62))
-        else:
-            for k in range(-3, 4):
-                pts.append(_pt(center, a + w * 0.28 * k, ln * (0.7 + 0.3 * math.cos(k / 3 * math.pi / 2))))
-        if i < len(seq) - 1:
-            mid = (a + seq[i + 1][0]) / 2
-            pts.append(_pt(center, mid, ln * depth))
-    pts.append(_pt(center, seq[-1][0] + 200 / lobes + 15, size * 0.35))
-    c.shape(pts, smooth=not sharp)
-    if vein:
-        for a, ln in tips:
-            c.line([center, _pt(center, a, ln * 0.7)])
-        c.line([base, center])
-
-
 def petal(c, center, angle, length, width, inner=0.0, kind="round", fill="#fff"):
     """One petal from `inner` out to `length` along angle."""
     base = _pt(center, angle, inner)
@@ -152,7 +109,6 @@ def flower_head(c, center, petals, length, width, kind="round", inner=0.0, rot=0
                 disc=0.0, layers=1, disc_ring=False):
     """A flower seen from the front: rings of petals around a disc."""
     for layer in range(layers):
-        f = 1.0 - 0.25 * (layers - 1 - layer) / max(1, layers - 1) * (layers > 1)
         off = 180.0 / petals * layer
         L = length * (1.0 if layer == 0 else 0.75 ** layer)
         for i in range(petals):
@@ -162,11 +118,6 @@ def flower_head(c, center, petals, length, width, kind="round", inner=0.0, rot=0
         c.circle(center[0], center[1], disc)
         if disc_ring:
             c.circle(center[0], center[1], disc * 0.55)
-
-
-def spotted(c, pts_center, spots):
-    for x, y in spots:
-        c.dot(x, y, 3.2)
 
 
 def bell(c, top, angle, length, width, lips=3):
