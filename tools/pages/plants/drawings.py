@@ -500,6 +500,33 @@ def sunflowe(c):
         c.circle(x, y, 30 * s)
 
 
+def roses(c):
+    garden(c, sun=(585, 65), clouds=((120, 60), (330, 50)))
+
+    def rose(x, y, s):
+        for a in (160, 20):                                   # outer petals behind the cup
+            petal(c, (x, y + 12 * s), a, 62 * s, 30 * s, 0, "round")
+        c.shape([(x - 48 * s, y - 8 * s), (x - 42 * s, y + 30 * s), (x, y + 50 * s), (x + 42 * s, y + 30 * s),
+                 (x + 48 * s, y - 8 * s), (x + 20 * s, y - 2 * s), (x, y - 10 * s), (x - 20 * s, y - 2 * s)])
+        c.ellipse(x, y - 12 * s, 34 * s, 17 * s)             # the rolled centre
+        spiral = [(x + r * math.cos(t) * s, y - 12 * s + r * 0.5 * math.sin(t) * s)
+                  for r, t in ((4, 0.0), (8, 1.6), (13, 3.2), (18, 4.8), (24, 6.4), (28, 7.6))]
+        c.line(spiral, smooth=True)
+        c.shape([(x - 44 * s, y + 4 * s), (x - 20 * s, y + 14 * s), (x, y + 8 * s), (x + 20 * s, y + 14 * s),
+                 (x + 44 * s, y + 4 * s), (x + 30 * s, y + 36 * s), (x, y + 50 * s), (x - 30 * s, y + 36 * s)])
+
+    heads = ((185, 195, 1.3, -25), (335, 140, 1.45, 0), (485, 205, 1.25, 25))
+    for x, y, s, b in heads:
+        pts = [(330 + b * 0.3, G + 8), ((330 + x) / 2 + b, (G + y) / 2), (x, y + 40 * s)]
+        stem(c, pts, 5)
+        for t, a in ((0.3, 150 if b <= 0 else 30), (0.55, 30 if b <= 0 else 150)):
+            p = catmull(pts, False, 10)[int(t * 20)]
+            for da in (-45, 0, 45):
+                leaf(c, _pt(p, a, 4), 50, a + da, 17, kind="oval", veins=0)
+    for x, y, s, b in heads:
+        rose(x, y, s)
+
+
 def snowflak(c):
     # the snowflake flower (Leucojum): white bells with a green spot on each tip
     garden(c, sun=None, clouds=((120, 60), (540, 60)))
@@ -828,7 +855,7 @@ DRAWINGS = {
     "petunias": ("petunias in a pot", petunias), "poinsett": ("poinsettia in a pot", poinsett),
     "poppy": ("poppies", poppy), "prickly": ("prickly pear cactus", prickly), "primrose": ("primroses", primrose),
     "redbud": ("redbud branch in bloom", redbud), "redmaple": ("red maple tree and leaves", redmaple),
-    "redwood": ("redwood trees", redwood),
+    "redwood": ("redwood trees", redwood), "roses": ("roses", roses),
     "saguaro": ("saguaro cactus", saguaro), "seaweed": ("seaweed (kelp) under the sea", seaweed),
     "snowflak": ("snowflake flowers (Leucojum)", snowflak), "sunflowe": ("sunflowers", sunflowe),
     "sycamore": ("sycamore tree, leaf and seed balls", sycamore), "tigerlil": ("tiger lilies", tigerlil),

@@ -41,7 +41,6 @@ CLIP = {
     "daffodil": ("daffodil", "plants/daffodil_jonathan_dietri_01.svg", (170, 20, 320, 420)),
     "fern": ("fern frond", "plants/trees/fern_mo_01.svg", (150, 14, 360, 432)),
     "japanese": ("Japanese cherry blossom (sakura)", "plants/sakura_01.svg", (150, 14, 360, 432)),
-    "roses": ("a rose", "plants/flowers/pink-rose_tess_brady_01.svg", (110, 14, 440, 432)),
     "tulips": ("tulips", "plants/tulips_ganson.svg", (140, 30, 380, 410)),
 }
 
