@@ -377,10 +377,11 @@ def mountain(c):
     scenery.sun(c, 600, 60, 28)
     for p, a in (((160, 400), 150), ((500, 400), 30), ((230, 350), 160), ((430, 345), 20), ((330, 330), 90)):
         leaf(c, p, 110, a, 28, kind="lance", veins=2)
-    for x, y in ((250, 300), (330, 260), (410, 300), (290, 350), (370, 345)):
+    for x, y in ((215, 330), (285, 290), (365, 280), (440, 325), (255, 360), (330, 335), (410, 362)):
+        flower_head(c, (x, y), 5, 38, 21, "round", rot=90, disc=9)
         for k in range(5):
-            c.circle(x + 26 * math.cos(k * 1.2566), y + 22 * math.sin(k * 1.2566), 18)
-        c.circle(x, y, 14)
+            t = math.radians(90 + 72 * k + 36)
+            c.dot(x + 17 * math.cos(t), y - 17 * math.sin(t), 2.8)
 
 
 def orchids(c):
