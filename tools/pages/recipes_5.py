@@ -64,7 +64,7 @@ PAGES = [
     alpha("turtle.co5", "turtle", "T", [sym(0x1F422)], thick=30),
     alpha("toothbru.co5", "toothbrush", "T", [oc("tools/toothbrush_and_paste_ganson.svg")]),
     alpha("umbrella.co5", "umbrella", "U", [oc("tools/umbrella.svg")]),
-    alpha("unicorn.co5", "unicorn", "U", [sym(0x1F984)], thick=30),
+    alpha("unicorn.co5", "unicorn", "U", [own("unicorn.svg")]),
     alpha("vegetabl.co5", "vegetables: carrot, tomato, pea pod, broccoli, mushroom", "V", [own("vegetables.svg")]),
     alpha("violin.co5", "violin", "V", [oc("recreation/music/violin_ganson.svg")]),
     alpha("witch.co5", "witch", "W", [own("witch.svg")]),

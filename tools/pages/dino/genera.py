@@ -96,7 +96,7 @@ GENERA = {
     "MEGALOSA": ("Megalosaurus", _g(THEROPOD, head="slim", head_size=95, stripes=[0.34, 0.4])),
     "MONOCLON": ("Monoclonius", _g(CERATOPS, frill=dict(size=0.95, bumps=True),
                                    horns=[(0.78, -0.22, 0.35, 75, 0.08)])),
-    "MUSSAURU": ("Mussaurus", _g(ORNITHOPOD, head="sauropod", head_size=55, neck_len=110, neck_angle=55,
+    "MUSSAURU": ("Mussaurus", _g(ORNITHOPOD, head="sauropod", nest=True, head_size=55, neck_len=110, neck_angle=55,
                                  neck_w=14, body_len=110, body_top=36, body_bot=46, leg_len=135,
                                  leg_w=24, arm_len=70, arm_w=8, tail_w=26)),
     "ORNITHOL": ("Ornitholestes", _g(SMALL, head_size=62, arm_len=70, claw=1.3, crest=None,
@@ -117,7 +117,7 @@ GENERA = {
     "PLATEOSA": ("Plateosaurus", _g(ORNITHOPOD, head="sauropod", head_size=55, neck_len=130,
                                     neck_angle=50, neck_w=15, tail_len=250, arm_len=80, arm_w=9,
                                     stripes=[0.3, 0.35])),
-    "PROTOCER": ("Protoceratops", _g(CERATOPS, head="parrot", frill=dict(size=1.05, rot=25, tall=0.9),
+    "PROTOCER": ("Protoceratops", _g(CERATOPS, head="parrot", nest=True, max_scale=1.0, shift=-75, frill=dict(size=1.05, rot=25, tall=0.9),
                                      body_top=48, body_bot=55, leg_len=105)),
     "PSITTACO": ("Psittacosaurus", _g(ORNITHOPOD, head="parrot", head_size=75, body_len=100,
                                       leg_len=130, leg_w=24, arm_len=50, arm_w=7,
@@ -180,7 +180,7 @@ def page_svg(stem):
     x0, y0, x1, y1 = probe.box
     ground_local = P["leg_len"]
     s = min(620 / (x1 - x0), (GROUND - 22) / (ground_local - y0), P.get("max_scale", 1.6))
-    ox = 330 - (x0 + x1) / 2 * s
+    ox = 330 - (x0 + x1) / 2 * s + P.get("shift", 0)
     oy = GROUND - ground_local * s
     dino = _draw(P, (ox, oy, s))
     mask = _silhouette(dino)
@@ -212,6 +212,12 @@ def page_svg(stem):
             scenery.cloud(c, cx, cy)
             taken[cy - 35:cy + 35, max(0, cx - 70):cx + 70] = True
             clouds += 1
+    if P.get("nest"):
+        for nx in (100, 560, 585, 75, 180, 480):
+            if _free(taken, nx - 76, GROUND - 72, nx + 76, GROUND - 5):
+                scenery.nest(c, nx, GROUND + 12)
+                taken[GROUND - 80:GROUND + 20, max(0, nx - 85):nx + 85] = True
+                break
     ferns = 0
     for fx in ((70, 590, 160, 500) if order % 2 else (590, 70, 500, 160)):
         if ferns < 2 and _free(taken, fx - 95, GROUND - 110, fx + 95, GROUND - 10):

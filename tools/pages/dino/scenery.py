@@ -106,3 +106,12 @@ def grass(c, x, y, blades=7, h=80):
         tip = (x + math.cos(a) * ln, y - math.sin(a) * ln)
         bend = (x + math.cos(a) * ln * 0.5 + (i - blades / 2) * 2, y - math.sin(a) * ln * 0.5)
         c.shape([(x - 8, y), bend, tip, (bend[0] + 13, bend[1] + 3), (x + 8, y)])
+
+
+def nest(c, x, y, eggs=3):
+    """A nest of eggs on the ground: eggs first, then the bowl of twigs in front."""
+    for i in range(eggs):
+        ex = x + (i - (eggs - 1) / 2) * 30
+        c.ellipse(ex, y - 34 - (8 if i == 1 else 0), 17, 23, (i - 1) * 12)
+    c.shape([(x - 75, y - 30), (x - 60, y - 5), (x, y + 6), (x + 60, y - 5), (x + 75, y - 30), (x, y - 20)])
+    c.line([(x - 55, y - 18), (x - 20, y - 8), (x + 20, y - 12), (x + 55, y - 20)], smooth=True)
