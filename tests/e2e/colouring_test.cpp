@@ -173,3 +173,39 @@ TEST(Colouring, KeysAndClicksDuringAFillHaveNoEffectAfterIt) {
     EXPECT_FALSE(AnimationStarts(s, 1000));
     EXPECT_EQ(s.Quit(), 0u);
 }
+
+TEST(PageTurns, WhenNoPageLoadsAnyMoreTheSearchEndsOnThePageLeft) {
+    Session s;
+    ASSERT_TRUE(s.DismissIntro());
+    // Every other page goes, the page shown is spoilt on disk, and saving it is
+    // made impossible (a folder stands where its new bytes would be written).
+    for (int i = 1; i < 50; ++i) DeleteFileA(s.PagePath(i).c_str());
+    testdata::WriteBytes(s.PagePath(0), {'B', 'M', 0, 0});
+    ASSERT_TRUE(CreateDirectoryA((s.PagePath(0) + ".tmp").c_str(), nullptr));
+    PressKey(VK_DOWN);
+    int missing = 0, notPage = 0;
+    std::string last;
+    for (;;) {
+        HWND box = WaitForMessageBox(s.program().id(), "Tintwell", 10000);
+        ASSERT_NE(box, nullptr) << missing << " missing-file boxes so far";
+        last = MessageBoxText(box);
+        AnswerBox(box, IDOK);
+        WaitUntil([&] { return !IsWindow(box); }, 3000);
+        if (last.find("is missing") != std::string::npos)
+            ++missing;
+        else if (last == "This is not a coloring book page.")
+            ++notPage;
+        else
+            break;
+    }
+    EXPECT_EQ(missing, 49);
+    EXPECT_EQ(notPage, 1);
+    EXPECT_EQ(last, "All of the coloring book pages are missing or damaged. The program is unusable.");
+    // The program goes on with the page it had, unchanged.
+    EXPECT_TRUE(s.WaitForTitleStrip(0));
+    EXPECT_TRUE(NearColour(ScreenPixel(kPageX + 100, kPageY + 150), 0x000000));
+    ASSERT_TRUE(s.WaitForSettled());
+    EXPECT_EQ(WaitForMessageBox(s.program().id(), "Tintwell", 300), nullptr) << "only one such box";
+    EXPECT_EQ(s.Quit(), 0u);
+    RemoveDirectoryA((s.PagePath(0) + ".tmp").c_str());
+}
