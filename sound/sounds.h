@@ -13,3 +13,7 @@ void ReleaseSounds();                 // resource memory belongs to the image: n
 void PlaySoundOnce(int sound);
 void PlaySoundLoop(int sound);
 void StopSounds();
+
+// Tests watch what reaches the platform's PlaySound; nullptr restores it.
+using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR sound, HMODULE module, DWORD flags);
+void SetPlaySoundFunction(PlaySoundFunction function);

@@ -4,6 +4,7 @@
 
 namespace {
 const void* gSounds[kSoundCount + 1];  // slot 0 unused
+PlaySoundFunction gPlaySound = PlaySoundA;
 
 const void* SoundBytes(int sound) { return sound >= 1 && sound <= kSoundCount ? gSounds[sound] : nullptr; }
 
@@ -13,7 +14,7 @@ void Play(int sound, UINT extraFlags) {
         StopSounds();
         return;
     }
-    PlaySoundA(static_cast<LPCSTR>(bytes), nullptr, SND_ASYNC | SND_MEMORY | extraFlags);
+    gPlaySound(static_cast<LPCSTR>(bytes), nullptr, SND_ASYNC | SND_MEMORY | extraFlags);
 }
 }  // namespace
 
@@ -33,4 +34,6 @@ void PlaySoundOnce(int sound) { Play(sound, 0); }
 
 void PlaySoundLoop(int sound) { Play(sound, SND_LOOP); }
 
-void StopSounds() { PlaySoundA(nullptr, nullptr, 0); }
+void StopSounds() { gPlaySound(nullptr, nullptr, 0); }
+
+void SetPlaySoundFunction(PlaySoundFunction function) { gPlaySound = function ? function : PlaySoundA; }
