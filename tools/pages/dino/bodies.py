@@ -173,7 +173,13 @@ def head(c, kind, at, size, angle, P):
     if mouth and not roar:
         c.line(H(mouth), smooth=True)
     ex, ey = P.get("eye", EYES.get(kind, (0.42, -0.16)))
-    c.dot(*H([(ex, ey)])[0], r=max(3.2, min(5.0, 0.045 * size)))
+    # a round eye with its pupil looking forward; the ring of white stays big enough to colour
+    scale = c.tf[2]
+    ring = max(7.5, min(10.0, 0.075 * size * scale)) / scale
+    ex_, ey_ = H([(ex, ey)])[0]
+    c.circle(ex_, ey_, ring)
+    fx, fy = H([(ex + 0.6 * ring / size, ey)])[0]
+    c.dot(fx, fy, r=max(3.0, min(4.2, ring * scale * 0.42)))
     if P.get("brow"):
         c.line(H([(ex - 0.12, ey - 0.1), (ex + 0.1, ey - 0.13)]))
 
