@@ -19,14 +19,7 @@ for bench in "$build"/native-release/*_bench; do
 done
 
 source tools/wine-env.sh
-cleanup() {
-  stop_wine_session
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
-start_xvfb 800x600x16
-wine_prefix_init "$build/wineprefix"
-start_wine_session "$build/win32/wineidle.exe"
+start_test_desktop "$build"
 for bench in "$build"/win32/*_wbench.exe; do
   [ -f "$bench" ] || continue
   echo "== $(basename "$bench" .exe) (under Wine)"

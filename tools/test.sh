@@ -15,14 +15,7 @@ cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-
 cmake --build "$build/win32" -j"$(nproc)"
 
 source tools/wine-env.sh
-cleanup() {
-  stop_wine_session
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
-start_xvfb 800x600x16
-wine_prefix_init "$build/wineprefix"
-start_wine_session "$build/win32/wineidle.exe"
+start_test_desktop "$build"
 export TW_BUILD=$build
 
 # One CTest run over both builds, so one summary closes the output.

@@ -50,3 +50,13 @@ stop_wine_session() {
   [ -n "${WINE_IDLE_PID:-}" ] && kill "$WINE_IDLE_PID" >/dev/null 2>&1 || true
   WINE_IDLE_PID=
 }
+
+# start_test_desktop BUILD: an 800x600x16 virtual display and the build's Wine
+# session, both ended when the calling script exits.
+start_test_desktop() {
+  local build=$1
+  trap 'stop_wine_session; [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1 || true' EXIT
+  start_xvfb 800x600x16
+  wine_prefix_init "$build/wineprefix"
+  start_wine_session "$build/win32/wineidle.exe"
+}

@@ -8,28 +8,14 @@
 
 #include "dialogs/print_option.h"
 #include "tests/testdata/page_writer.h"
+#include "tests/win32/support/temp_folder.h"
 
 namespace {
 
 class SettingsFile : public testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "tintwell-printopt-" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        GetCurrentDirectoryA(MAX_PATH, previous_);
-        SetCurrentDirectoryA(folder_.c_str());
-        PrintOption = 7;  // anything: loading starts from 0
-    }
-    void TearDown() override {
-        SetFileAttributesA("printer.dta", FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA("printer.dta");
-        SetCurrentDirectoryA(previous_);
-        RemoveDirectoryA(folder_.c_str());
-    }
-    std::string folder_;
-    char previous_[MAX_PATH];
+    void SetUp() override { PrintOption = 7; }  // anything: loading starts from 0
+    TempCurrentFolder folder_{"printopt"};
 };
 
 }  // namespace

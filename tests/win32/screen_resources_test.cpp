@@ -13,6 +13,7 @@
 #include "app/ids.h"
 #include "app/startup.h"
 #include "tests/testdata/page_writer.h"
+#include "tests/win32/support/temp_folder.h"
 
 namespace {
 
@@ -51,12 +52,6 @@ int ChildWindowCount(HWND window) {
 class ProgramInProcess : public testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "tintwell-inproc-" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        GetCurrentDirectoryA(MAX_PATH, previous_);
-        SetCurrentDirectoryA(folder_.c_str());
         const auto isLine = testdata::OutlinedRects({{100, 100, 300, 300}, {350, 100, 600, 300}});
         for (const char* name : gEdition.pageNames) testdata::WriteMonoPage(name, gEdition.number, isLine);
         ResetScreenState();
@@ -69,13 +64,8 @@ protected:
         if (IsWindow(hwndMain)) DestroyWindow(hwndMain);
         PumpUntil([] { return false; }, 50);  // takes the quit message
         UnregisterClassA(gEdition.className, hInst);
-        for (const char* name : gEdition.pageNames) DeleteFileA(name);
-        DeleteFileA("printer.dta");
-        SetCurrentDirectoryA(previous_);
-        RemoveDirectoryA(folder_.c_str());
     }
-    std::string folder_;
-    char previous_[MAX_PATH];
+    TempCurrentFolder folder_{"inprocess"};
 };
 
 }  // namespace
