@@ -12,6 +12,7 @@ packages=(
   xvfb x11-utils xdotool imagemagick
   googletest fonts-liberation fonts-dejavu-core
   python3 python3-pil python3-numpy python3-scipy python3-skimage librsvg2-bin
+  openclipart-svg fonts-symbola
   ghostscript sox fluidsynth fluid-soundfont-gm
   libclang-rt-14-dev
 )
