@@ -166,11 +166,17 @@ def _trace(skel, start, limit):
 
 def prune(skel, spur=18, isolated=40):
     skel = skel.copy()
-    # Isolated short pieces.
+    # Isolated short pieces, except tiny closed rings: those are eyes, nostrils and
+    # dots, which end up as solid dots once their hole collapses.
     lab, n = ndi.label(skel, EIGHT)
     if n:
-        sizes = ndi.sum(skel, lab, np.arange(1, n + 1))
-        skel[np.isin(lab, np.flatnonzero(sizes <= isolated) + 1)] = False
+        idx = np.arange(1, n + 1)
+        sizes = ndi.sum(skel, lab, idx)
+        filled, nf = ndi.label(ndi.binary_fill_holes(skel), EIGHT)
+        ringed = ndi.sum(~skel, filled, np.arange(1, nf + 1)) > 0   # filled piece has a hole
+        has_hole = np.concatenate([[False], ringed])[ndi.maximum(filled, lab, idx).astype(int)]
+        short = idx[(sizes <= isolated) & ~has_hole]
+        skel[np.isin(lab, short)] = False
     for _ in range(2):
         nb = _neighbours(skel)
         ends = np.argwhere((nb == 1) & skel)
