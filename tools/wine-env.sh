@@ -17,6 +17,9 @@ wine_prefix_init() {
     wine reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null 2>&1
     wineserver -w
     touch "$prefix/.tintwell-ready"
+    # A copy taken while no Wine process runs, for tests that need a second session.
+    rm -rf "$prefix.pristine"
+    cp -a "$prefix" "$prefix.pristine"
   fi
 }
 
