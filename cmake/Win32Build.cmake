@@ -27,7 +27,8 @@ foreach(n 1 2 3 4 5)
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${TW_RESOURCE_FILES}")
   add_executable(${exe} WIN32 ${TW_ROOT}/app/winmain.cpp ${TW_ROOT}/editions/${n}/edition.cpp ${rc})
   target_link_libraries(${exe} PRIVATE tintwell_core)
-  target_link_options(${exe} PRIVATE ${TW_LINK_OPTIONS} -mwindows)
+  # The shipped programs carry no debugging symbols.
+  target_link_options(${exe} PRIVATE ${TW_LINK_OPTIONS} -mwindows -s)
   list(APPEND TW_PROGRAMS ${exe})
 endforeach()
 
