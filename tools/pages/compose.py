@@ -26,8 +26,9 @@ LICENCES = {
 class Layer:
     """One piece of art: kind is 'openclipart', 'symbola', 'own' or 'letter'."""
 
-    def __init__(self, kind, ref, box=None, solid=False, flip=False):
+    def __init__(self, kind, ref, box=None, solid=False, flip=False, knockout=False):
         self.kind, self.ref, self.box, self.solid, self.flip = kind, ref, box, solid, flip
+        self.knockout = knockout
 
     def svg(self):
         if self.kind == "openclipart":
@@ -101,10 +102,22 @@ class Page:
             rgba = convert.render_fitted(layer.svg(), w, h)
             if layer.flip:
                 rgba = rgba[:, ::-1].copy()
+            if layer.knockout:
+                rgba = knock_out_background(rgba)
             if layer.solid:
                 rgba = make_solid(rgba)
             canvas = convert.paste(canvas, rgba, x, y)
         return convert.rgba_to_lines(canvas, **self.params)
+
+
+def knock_out_background(rgba):
+    """Makes a white backdrop drawn behind the art transparent (white reaching the edge of the box)."""
+    white = (rgba[..., :3].min(axis=2) > 0.95) | (rgba[..., 3] < 0.5)
+    lab, _ = ndi.label(white)
+    edge = np.unique(np.concatenate([lab[0], lab[-1], lab[:, 0], lab[:, -1]]))
+    out = rgba.copy()
+    out[..., 3][np.isin(lab, edge[edge > 0])] = 0.0
+    return out
 
 
 def make_solid(rgba):
