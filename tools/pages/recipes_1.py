@@ -7,7 +7,7 @@ SEA = (120, 110, 420, 262)
 PAGES = [
     Page("airplane.col", "propeller airplane", [oc("transportation/vehicles/aircraft_jarno_vasamaa1.svg")]),
     Page("alphabet.col", "ABC toy blocks", [oc("recreation/toys/abc_blocks_petri_lummema_01.svg")]),
-    Page("ant.col", "ant", [oc("animals/bugs/ant.svg")]),
+    Page("ant.col", "ant in the grass", [oc("animals/bugs/ant.svg", box=MEADOW)], scene="scene_meadow.svg"),
     Page("art.col", "painter's palette and brush", [sym(0x1F3A8)], thick=30),
     Page("ball.col", "beach ball", [oc("recreation/toys/beach_ball_01.svg")]),
     Page("basket.col", "basket", [oc("containers/cesto_architetto_frances_01.svg")]),
@@ -45,7 +45,7 @@ PAGES = [
     Page("pig.col", "pig", [oc("animals/mammals/pig_marcelo_caiafa1.svg")]),
     Page("plane.col", "jet plane", [oc("transportation/vehicles/aircraft_jarno_vasamaa4.svg")],
          note="plane: a jet plane (the airplane page shows a propeller plane)"),
-    Page("pteradac.col", "pterodactyl", [oc("animals/dinosaurs/dino_architetto_francesc_10.svg")]),
+    Page("pteradac.col", "pterodactyl flying", [oc("animals/dinosaurs/dino_architetto_francesc_10.svg", box=(140, 96, 430, 290))], scene="scene_meadow.svg"),
     Page("pumpkin.col", "pumpkin", [oc("food/zucca_architetto_frances_01.svg")]),
     Page("sharks.col", "shark", [sym(0x1F988, box=(60, 120, 540, 240), solid=True)], scene="scene_water.svg", thick=30),
     Page("snow.col", "snowman", [oc("recreation/holiday/snowman_01.svg")]),
