@@ -38,8 +38,10 @@ constexpr int kClearBatchStep = 6;            // each clear frame reaches 6 pixe
 // one-pixel region keeps its colour.
 // Returns the number of queue entries processed, or 0 when nothing was done:
 // a walk is already running, there is no page, (x, y) is off the page, or the
-// queue's one allocation failed (then the page is left untouched, no sound
-// plays and nothing is drawn).
+// queue's storage could not be had (then the page is left untouched, no sound
+// plays and nothing is drawn). The walks share one queue storage for a whole
+// page, taken by the first walk and kept, so later walks allocate nothing; a
+// walk that could not have it leaves the next walk to try again.
 size_t FillRegion(WalkHost& host, int x, int y, uint8_t colour);
 
 // Returns every pixel that is not the line index to paper (37) in a diamond

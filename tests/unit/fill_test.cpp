@@ -139,6 +139,21 @@ private:
     uint8_t savedInfo_[kInfoBytes];
 };
 
+// Counts the queue storage the walks ask for.
+struct Counting {
+    static inline int allocations = 0, releases = 0;
+    static inline size_t bytes = 0;
+    static void* Allocate(size_t n) {
+        ++allocations;
+        bytes += n;
+        return std::malloc(n);
+    }
+    static void Release(void* block) {
+        ++releases;
+        std::free(block);
+    }
+};
+
 int Ring(int x, int y) { return std::abs(x - 330) + std::abs(y - 230); }
 
 // Checks the frame pacing and the loop sound: frames at least `gap` ms apart,
@@ -576,7 +591,17 @@ TEST_F(FillAndClear, AFillOrClearAskedForWhileOneRunsIsRefused) {
 }
 
 TEST_F(FillAndClear, WithoutQueueStorageNeitherWalkTouchesThePage) {
-    static const PointStorageAllocator failing = {[](size_t) -> void* { return nullptr; }, [](void*) {}};
+    // A walk first, so the queue storage is already kept when memory runs out.
+    Outline(400, 300, 450, 350);
+    FakeHost first;
+    ASSERT_GT(FillRegion(first, 420, 320, 6), 1u);
+
+    static int asked = 0;
+    static const PointStorageAllocator failing = {[](size_t) -> void* {
+                                                      ++asked;
+                                                      return nullptr;
+                                                  },
+                                                  [](void*) {}};
     SetPointStorageAllocator(&failing);
     Outline(10, 10, 100, 100);
     Paint(11, 11, 99, 99, 8);
@@ -585,6 +610,7 @@ TEST_F(FillAndClear, WithoutQueueStorageNeitherWalkTouchesThePage) {
     FakeHost host;
     EXPECT_EQ(FillRegion(host, 50, 50, 3), 0u);
     EXPECT_EQ(ClearWave(host), 0u);
+    EXPECT_EQ(asked, 2);  // each walk asked again
     EXPECT_EQ(Snapshot(), before);
     EXPECT_EQ(Visited(0, 0), 99);
     EXPECT_TRUE(host.events.empty());
@@ -595,6 +621,36 @@ TEST_F(FillAndClear, WithoutQueueStorageNeitherWalkTouchesThePage) {
     SetPointStorageAllocator(nullptr);
     EXPECT_EQ(FillRegion(host, 50, 50, 3), size_t(89 * 89 + 1));
     EXPECT_EQ(At(50, 50), 3);
+}
+
+TEST_F(FillAndClear, OnlyTheFirstWalkAllocatesAndAllShareOneWholePageStorage) {
+    static const PointStorageAllocator counting = {Counting::Allocate, Counting::Release};
+    SetPointStorageAllocator(&counting);  // drops what earlier walks kept
+
+    // A small page first: the storage taken is still enough for the whole page after it.
+    SetSize(40, 30);
+    Outline(0, 0, 39, 29);
+    FakeHost host;
+    EXPECT_EQ(FillRegion(host, 20, 15, 4), size_t(38 * 28 + 1));
+    SetSize(kW, kH);
+    std::fill(page_.begin(), page_.end(), kPaperIndex);
+    Outline(10, 10, 20, 20);
+    EXPECT_EQ(FillRegion(host, 15, 15, 3), size_t(9 * 9 + 1));
+    EXPECT_EQ(FillRegion(host, 330, 230, 5), size_t(kW) * kH - 11 * 11 + 1);  // all round the box
+    EXPECT_EQ(ClearWave(host), size_t(kW) * kH + 1);
+    EXPECT_EQ(FillRegion(host, 330, 230, 9), size_t(kW) * kH - 11 * 11 + 1);
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x) {
+            const bool box = x >= 10 && x <= 20 && y >= 10 && y <= 20;
+            const bool inside = x > 10 && x < 20 && y > 10 && y < 20;
+            ASSERT_EQ(At(x, y), !box ? 9 : inside ? kPaperIndex : kLineIndex) << x << "," << y;
+        }
+
+    EXPECT_EQ(Counting::allocations, 1);
+    EXPECT_GE(Counting::bytes, (kDibBytes + 1) * sizeof(QueuedPoint));
+    EXPECT_EQ(Counting::releases, 0);
+    SetPointStorageAllocator(nullptr);
+    EXPECT_EQ(Counting::releases, 1);
 }
 
 TEST_F(FillAndClear, AMessageThatReleasesThePageEndsTheWalkWithItsFinalFrame) {

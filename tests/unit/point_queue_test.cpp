@@ -34,8 +34,36 @@ struct CountingAllocator {
     }
 };
 
-void* NoMemory(size_t) { return nullptr; }
+int gRefused = 0;
+void* NoMemory(size_t) {
+    ++gRefused;
+    return nullptr;
+}
 void NeverCalled(void*) { ADD_FAILURE() << "released storage that was never given"; }
+
+const PointStorageAllocator kCounting = {CountingAllocator::Allocate, CountingAllocator::Release};
+
+// Installs the counting allocator (dropping any walk storage kept from before) with the counts at zero.
+void StartCounting() {
+    SetPointStorageAllocator(&kCounting);
+    CountingAllocator::allocations = CountingAllocator::releases = 0;
+    CountingAllocator::bytes = 0;
+}
+
+// Fills the queue to its capacity and checks that it is refused one more and
+// gives everything back in order, starting with `first`.
+void ExpectFullRoundTrip(PointQueue& queue, QueuedPoint first) {
+    ASSERT_EQ(queue.Size(), 1u);
+    for (size_t i = 1; i < queue.Capacity(); ++i) ASSERT_TRUE(queue.Push(int32_t(i), first.y));
+    EXPECT_FALSE(queue.Push(-1, -1));
+    ASSERT_EQ(queue.Front().x, first.x);
+    ASSERT_EQ(queue.Front().y, first.y);
+    queue.Pop();
+    for (size_t i = 1; !queue.Empty(); ++i) {
+        ASSERT_EQ(queue.Front().x, int32_t(i));
+        queue.Pop();
+    }
+}
 
 class QueueStorage : public testing::Test {
 protected:
@@ -112,11 +140,8 @@ TEST(PointQueue, RefusesAPositionBeyondItsCapacityAndKeepsTheRest) {
     EXPECT_EQ(out[2].x, 3);
 }
 
-TEST_F(QueueStorage, AWholePageWalkAllocatesOnceAndReleasesOnce) {
-    static const PointStorageAllocator counting = {CountingAllocator::Allocate, CountingAllocator::Release};
-    CountingAllocator::allocations = CountingAllocator::releases = 0;
-    CountingAllocator::bytes = 0;
-    SetPointStorageAllocator(&counting);
+TEST_F(QueueStorage, AQueueWithItsOwnStorageAllocatesOnceAndReleasesOnce) {
+    StartCounting();
     {
         PointQueue queue(kWholePage, 0, 0);
         ASSERT_TRUE(queue.HasStorage());
@@ -150,4 +175,107 @@ TEST_F(QueueStorage, WithoutStorageTheQueueIsEmptyAndRefusesEverything) {
     queue.Pop();
     queue.Clear();
     EXPECT_TRUE(queue.Empty());
+}
+
+TEST_F(QueueStorage, TheWalkStorageIsTakenOnceAndLentToEveryLaterQueue) {
+    StartCounting();
+    QueuedPoint* block = nullptr;
+    for (int walk = 0; walk < 3; ++walk) {
+        const PointStorage storage = SharedPointStorage(kWholePage);
+        ASSERT_NE(storage.points, nullptr);
+        if (walk == 0) block = storage.points;
+        EXPECT_EQ(storage.points, block);
+        PointQueue queue(storage, walk, 7);
+        ASSERT_TRUE(queue.HasStorage());
+        EXPECT_EQ(queue.Capacity(), kWholePage);
+        // The positions of the walk before are still in the block but not in this queue.
+        ExpectFullRoundTrip(queue, {walk, 7});
+        // Installing the same allocator again is no change: the block stays.
+        SetPointStorageAllocator(&kCounting);
+    }
+    {
+        PointQueue empty(SharedPointStorage(kWholePage));
+        EXPECT_TRUE(empty.Empty());
+        ASSERT_TRUE(empty.Push(5, 6));
+        EXPECT_EQ(empty.Size(), 1u);
+        EXPECT_EQ(empty.Front().x, 5);
+    }
+    EXPECT_EQ(CountingAllocator::allocations, 1);
+    EXPECT_GE(CountingAllocator::bytes, kWholePage * sizeof(QueuedPoint));
+    EXPECT_EQ(CountingAllocator::releases, 0);  // a queue never releases what it borrowed
+
+    // Another allocator: the block goes back to the one that gave it.
+    SetPointStorageAllocator(nullptr);
+    EXPECT_EQ(CountingAllocator::releases, 1);
+}
+
+TEST_F(QueueStorage, AskingForMoreWalkStorageReplacesTheBlockAndLessReusesIt) {
+    StartCounting();
+    const PointStorage small = SharedPointStorage(8);
+    ASSERT_NE(small.points, nullptr);
+    const PointStorage smaller = SharedPointStorage(4);
+    EXPECT_EQ(smaller.points, small.points);
+    EXPECT_EQ(smaller.capacity, 4u);
+    EXPECT_EQ(CountingAllocator::allocations, 1);
+
+    const PointStorage page = SharedPointStorage(kWholePage);
+    ASSERT_NE(page.points, nullptr);
+    EXPECT_EQ(page.capacity, kWholePage);
+    EXPECT_EQ(CountingAllocator::allocations, 2);
+    EXPECT_EQ(CountingAllocator::releases, 1);
+    EXPECT_GE(CountingAllocator::bytes, (8 + kWholePage) * sizeof(QueuedPoint));
+
+    // A queue over less of the block holds only what it asked for.
+    PointQueue queue(SharedPointStorage(3), 1, 1);
+    EXPECT_EQ(queue.Capacity(), 3u);
+    ExpectFullRoundTrip(queue, {1, 1});
+    EXPECT_EQ(CountingAllocator::allocations, 2);
+}
+
+TEST_F(QueueStorage, AFailingAllocatorIsAskedEvenAfterTheWalkStorageWasTaken) {
+    SetPointStorageAllocator(nullptr);
+    ASSERT_NE(SharedPointStorage(kWholePage).points, nullptr);
+
+    // The kept block is dropped through the allocator that gave it, never NeverCalled.
+    static const PointStorageAllocator failing = {NoMemory, NeverCalled};
+    SetPointStorageAllocator(&failing);
+    gRefused = 0;
+    for (int walk = 1; walk <= 2; ++walk) {
+        PointQueue queue(SharedPointStorage(kWholePage), 330, 230);
+        EXPECT_FALSE(queue.HasStorage());
+        EXPECT_TRUE(queue.Empty());
+        EXPECT_FALSE(queue.Push(1, 2));
+        EXPECT_EQ(gRefused, walk);  // each walk tries again
+    }
+
+    SetPointStorageAllocator(nullptr);
+    PointQueue queue(SharedPointStorage(kWholePage), 330, 230);
+    ASSERT_TRUE(queue.HasStorage());
+    EXPECT_EQ(queue.Front().x, 330);
+}
+
+TEST_F(QueueStorage, QueuesOfTheirOwnWorkBesideTheWalkStorage) {
+    StartCounting();
+    {
+        PointQueue walk(SharedPointStorage(kWholePage), 0, 0);
+        PointQueue own(4, 100, 100);
+        PointQueue other(4);
+        for (int i = 1; i <= 3; ++i) {
+            ASSERT_TRUE(walk.Push(i, 0));
+            ASSERT_TRUE(own.Push(100 + i, 100));
+            ASSERT_TRUE(other.Push(200 + i, 200));
+        }
+        EXPECT_EQ(CountingAllocator::allocations, 3);
+        const std::vector<QueuedPoint> a = Drain(walk), b = Drain(own), c = Drain(other);
+        ASSERT_EQ(a.size(), 4u);
+        ASSERT_EQ(b.size(), 4u);
+        ASSERT_EQ(c.size(), 3u);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(a[i].x, i);
+            EXPECT_EQ(b[i].x, 100 + i);
+        }
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(c[i].x, 201 + i);
+    }
+    // The two queues of their own are gone with their storage; the walk's stays.
+    EXPECT_EQ(CountingAllocator::releases, 2);
 }
