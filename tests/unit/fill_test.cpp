@@ -596,7 +596,8 @@ TEST_F(FillAndClear, WithoutQueueStorageNeitherWalkTouchesThePage) {
     FakeHost first;
     ASSERT_GT(FillRegion(first, 420, 320, 6), 1u);
 
-    static int asked = 0;
+    static int asked;
+    asked = 0;
     static const PointStorageAllocator failing = {[](size_t) -> void* {
                                                       ++asked;
                                                       return nullptr;
@@ -626,6 +627,8 @@ TEST_F(FillAndClear, WithoutQueueStorageNeitherWalkTouchesThePage) {
 TEST_F(FillAndClear, OnlyTheFirstWalkAllocatesAndAllShareOneWholePageStorage) {
     static const PointStorageAllocator counting = {Counting::Allocate, Counting::Release};
     SetPointStorageAllocator(&counting);  // drops what earlier walks kept
+    Counting::allocations = Counting::releases = 0;
+    Counting::bytes = 0;
 
     // A small page first: the storage taken is still enough for the whole page after it.
     SetSize(40, 30);

@@ -45,6 +45,7 @@ const PointStorageAllocator kCounting = {CountingAllocator::Allocate, CountingAl
 
 // Installs the counting allocator (dropping any walk storage kept from before) with the counts at zero.
 void StartCounting() {
+    SetPointStorageAllocator(nullptr);
     SetPointStorageAllocator(&kCounting);
     CountingAllocator::allocations = CountingAllocator::releases = 0;
     CountingAllocator::bytes = 0;
