@@ -17,7 +17,10 @@ wine_prefix_init() {
     wine reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null 2>&1
     wineserver -w
     touch "$prefix/.tintwell-ready"
-    # A copy taken while no Wine process runs, for tests that need a second session.
+  fi
+  # A copy taken while no Wine process runs, for tests that need a second session.
+  if [ ! -f "$prefix.pristine/.tintwell-ready" ]; then
+    wineserver -w
     rm -rf "$prefix.pristine"
     cp -a "$prefix" "$prefix.pristine"
   fi

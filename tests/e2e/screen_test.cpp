@@ -95,6 +95,7 @@ TEST(IntroCard, SpaceOrEnterDismissesItEvenBeforeTheButtonExists) {
 TEST(IntroCard, ClickingOkDismissesIt) {
     Session s;
     ASSERT_NE(s.WaitForIntroButton(), nullptr);
+    ASSERT_TRUE(s.WaitForSettled());  // a button made a moment ago may not take a click yet
     Activate(s.window());
     Click(344 + 48, 420 + 23);
     EXPECT_TRUE(WaitUntil([&] { return s.Button(1001) != nullptr; }, 10000));
