@@ -18,6 +18,7 @@
 #include "support/gmem.h"
 #include "tests/testdata/page_writer.h"
 #include "tests/win32/support/box_watcher.h"
+#include "tests/win32/support/temp_folder.h"
 
 namespace td = testdata;
 
@@ -42,13 +43,6 @@ bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_
 class PageFiles : public testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        folder_ = std::string(temp) + "tw-pages-" + std::to_string(GetCurrentProcessId()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name();
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        GetCurrentDirectoryA(sizeof previousDir_, previousDir_);
-        ASSERT_TRUE(SetCurrentDirectoryA(folder_.c_str()));
         if (!lpDib) {
             ASSERT_TRUE(AllocateGlobalBlocks());
             ownBlocks_ = true;
@@ -65,23 +59,6 @@ protected:
             FreeGlobalBlock(lpDibClear);
             FreeGlobalBlock(lpDibPrint);
         }
-        SetCurrentDirectoryA(previousDir_);
-        // Remove what the test left behind.
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string path = folder_ + "\\" + found.cFileName;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    if (found.cFileName[0] != '.') RemoveDirectoryA(path.c_str());
-                } else {
-                    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(path.c_str());
-                }
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(folder_.c_str());
     }
 
     // Loads a good 8-bit page, so that a failed load has something to keep.
@@ -90,8 +67,7 @@ protected:
         ASSERT_TRUE(LoadPage("good.col"));
     }
 
-    std::string folder_;
-    char previousDir_[MAX_PATH] = {};
+    TempCurrentFolder folder_{"pages"};
     bool ownBlocks_ = false;
 };
 }  // namespace

@@ -18,6 +18,10 @@ TempCurrentFolder::~TempCurrentFolder() {
     if (find != INVALID_HANDLE_VALUE) {
         do {
             const std::string file = path_ + "\\" + data.cFileName;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                if (data.cFileName[0] != '.') RemoveDirectoryA(file.c_str());  // empty ones a test made
+                continue;
+            }
             SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
             DeleteFileA(file.c_str());
         } while (FindNextFileA(find, &data));
