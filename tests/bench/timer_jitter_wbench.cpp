@@ -14,15 +14,9 @@
 #include "sound/midifile.h"
 #include "sound/sequencer.h"
 #include "sound/winmm_midi.h"
+#include "tests/support/timed_midi_output.h"
 
 namespace {
-
-double NowMs() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return double(c.QuadPart) * 1000.0 / double(f.QuadPart);
-}
 
 bool NoLog(const char*, ...) { return true; }
 
@@ -67,19 +61,6 @@ void RawTimer() {
 
 // The sequencer itself on the real timer: a note every 10 ms for 5 s, each send compared
 // with start of the first tick + its exact time.
-class StampedOutput : public MidiOutput {
-public:
-    bool Open() override { return true; }
-    void Reset() override {}
-    void Send(uint32_t message) override {
-        std::lock_guard<std::mutex> lock(mutex);
-        stamps.push_back({NowMs(), message});
-    }
-    void Close() override {}
-    std::mutex mutex;
-    std::vector<std::pair<double, uint32_t>> stamps;
-};
-
 void Sequencer() {
     std::vector<uint8_t> events;
     const int notes = 500;
@@ -95,18 +76,19 @@ void Sequencer() {
     MemoryFiles files;
     files.Put("bench.mid", file);
     WinmmMidiTimer timer;
-    StampedOutput output;
+    TimedOutput output;
     MidiSequencer sequencer(output, timer, &NoLog, files);
     sequencer.OpenOutput();
-    output.stamps.clear();
+    output.clear();
     const double start = NowMs();
     sequencer.Play("bench.mid");
     Sleep(5300);
     sequencer.Stop();
+    const auto stamps = output.sent();
     std::vector<double> errors;
-    const double first = output.stamps.empty() ? start : output.stamps.front().first;
-    for (size_t i = 0; i < output.stamps.size() && i <= size_t(notes); ++i)
-        errors.push_back(output.stamps[i].first - first - 10.0 * double(i));
+    const double first = stamps.empty() ? start : stamps.front().first;
+    for (size_t i = 0; i < stamps.size() && i <= size_t(notes); ++i)
+        errors.push_back(stamps[i].first - first - 10.0 * double(i));
     std::vector<double> absErrors;
     for (double e : errors) absErrors.push_back(std::fabs(e));
     std::printf("sequencer on the timer: %zu notes, first %.2f ms after Play\n", errors.size(), first - start);

@@ -11,6 +11,7 @@
 #include "page/fill.h"
 #include "page/page_image.h"
 #include "page/point_queue.h"
+#include "tests/unit/support/counting_storage.h"
 #include "support/gmem.h"
 
 namespace {
@@ -139,20 +140,6 @@ private:
     uint8_t savedInfo_[kInfoBytes];
 };
 
-// Counts the queue storage the walks ask for.
-struct Counting {
-    static inline int allocations = 0, releases = 0;
-    static inline size_t bytes = 0;
-    static void* Allocate(size_t n) {
-        ++allocations;
-        bytes += n;
-        return std::malloc(n);
-    }
-    static void Release(void* block) {
-        ++releases;
-        std::free(block);
-    }
-};
 
 int Ring(int x, int y) { return std::abs(x - 330) + std::abs(y - 230); }
 
@@ -625,10 +612,8 @@ TEST_F(FillAndClear, WithoutQueueStorageNeitherWalkTouchesThePage) {
 }
 
 TEST_F(FillAndClear, OnlyTheFirstWalkAllocatesAndAllShareOneWholePageStorage) {
-    static const PointStorageAllocator counting = {Counting::Allocate, Counting::Release};
-    SetPointStorageAllocator(&counting);  // drops what earlier walks kept
-    Counting::allocations = Counting::releases = 0;
-    Counting::bytes = 0;
+    SetPointStorageAllocator(CountingStorage::Allocator());  // drops what earlier walks kept
+    CountingStorage::ResetCounts();
 
     // A small page first: the storage taken is still enough for the whole page after it.
     SetSize(40, 30);
@@ -649,11 +634,11 @@ TEST_F(FillAndClear, OnlyTheFirstWalkAllocatesAndAllShareOneWholePageStorage) {
             ASSERT_EQ(At(x, y), !box ? 9 : inside ? kPaperIndex : kLineIndex) << x << "," << y;
         }
 
-    EXPECT_EQ(Counting::allocations, 1);
-    EXPECT_GE(Counting::bytes, (kDibBytes + 1) * sizeof(QueuedPoint));
-    EXPECT_EQ(Counting::releases, 0);
+    EXPECT_EQ(CountingStorage::allocations, 1);
+    EXPECT_GE(CountingStorage::bytes, (kDibBytes + 1) * sizeof(QueuedPoint));
+    EXPECT_EQ(CountingStorage::releases, 0);
     SetPointStorageAllocator(nullptr);
-    EXPECT_EQ(Counting::releases, 1);
+    EXPECT_EQ(CountingStorage::releases, 1);
 }
 
 TEST_F(FillAndClear, AMessageThatReleasesThePageEndsTheWalkWithItsFinalFrame) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "page/point_queue.h"
+#include "tests/unit/support/counting_storage.h"
 
 namespace {
 
@@ -18,21 +19,6 @@ std::vector<QueuedPoint> Drain(PointQueue& queue) {
     return out;
 }
 
-// Counts the storage requests of every queue built while it is installed.
-struct CountingAllocator {
-    static inline int allocations = 0;
-    static inline int releases = 0;
-    static inline size_t bytes = 0;
-    static void* Allocate(size_t n) {
-        ++allocations;
-        bytes += n;
-        return std::malloc(n);
-    }
-    static void Release(void* block) {
-        ++releases;
-        std::free(block);
-    }
-};
 
 int gRefused = 0;
 void* NoMemory(size_t) {
@@ -41,14 +27,11 @@ void* NoMemory(size_t) {
 }
 void NeverCalled(void*) { ADD_FAILURE() << "released storage that was never given"; }
 
-const PointStorageAllocator kCounting = {CountingAllocator::Allocate, CountingAllocator::Release};
-
 // Installs the counting allocator (dropping any walk storage kept from before) with the counts at zero.
 void StartCounting() {
     SetPointStorageAllocator(nullptr);
-    SetPointStorageAllocator(&kCounting);
-    CountingAllocator::allocations = CountingAllocator::releases = 0;
-    CountingAllocator::bytes = 0;
+    SetPointStorageAllocator(CountingStorage::Allocator());
+    CountingStorage::ResetCounts();
 }
 
 // Fills the queue to its capacity and checks that it is refused one more and
@@ -158,11 +141,11 @@ TEST_F(QueueStorage, AQueueWithItsOwnStorageAllocatesOnceAndReleasesOnce) {
             ++popped;
         }
         EXPECT_EQ(popped, kWholePage);
-        EXPECT_EQ(CountingAllocator::allocations, 1);
-        EXPECT_GE(CountingAllocator::bytes, kWholePage * sizeof(QueuedPoint));
-        EXPECT_EQ(CountingAllocator::releases, 0);
+        EXPECT_EQ(CountingStorage::allocations, 1);
+        EXPECT_GE(CountingStorage::bytes, kWholePage * sizeof(QueuedPoint));
+        EXPECT_EQ(CountingStorage::releases, 0);
     }
-    EXPECT_EQ(CountingAllocator::releases, 1);
+    EXPECT_EQ(CountingStorage::releases, 1);
 }
 
 TEST_F(QueueStorage, WithoutStorageTheQueueIsEmptyAndRefusesEverything) {
@@ -192,7 +175,7 @@ TEST_F(QueueStorage, TheWalkStorageIsTakenOnceAndLentToEveryLaterQueue) {
         // The positions of the walk before are still in the block but not in this queue.
         ExpectFullRoundTrip(queue, {walk, 7});
         // Installing the same allocator again is no change: the block stays.
-        SetPointStorageAllocator(&kCounting);
+        SetPointStorageAllocator(CountingStorage::Allocator());
     }
     {
         PointQueue empty(SharedPointStorage(kWholePage));
@@ -201,13 +184,13 @@ TEST_F(QueueStorage, TheWalkStorageIsTakenOnceAndLentToEveryLaterQueue) {
         EXPECT_EQ(empty.Size(), 1u);
         EXPECT_EQ(empty.Front().x, 5);
     }
-    EXPECT_EQ(CountingAllocator::allocations, 1);
-    EXPECT_GE(CountingAllocator::bytes, kWholePage * sizeof(QueuedPoint));
-    EXPECT_EQ(CountingAllocator::releases, 0);  // a queue never releases what it borrowed
+    EXPECT_EQ(CountingStorage::allocations, 1);
+    EXPECT_GE(CountingStorage::bytes, kWholePage * sizeof(QueuedPoint));
+    EXPECT_EQ(CountingStorage::releases, 0);  // a queue never releases what it borrowed
 
     // Another allocator: the block goes back to the one that gave it.
     SetPointStorageAllocator(nullptr);
-    EXPECT_EQ(CountingAllocator::releases, 1);
+    EXPECT_EQ(CountingStorage::releases, 1);
 }
 
 TEST_F(QueueStorage, AskingForMoreWalkStorageReplacesTheBlockAndLessReusesIt) {
@@ -217,20 +200,20 @@ TEST_F(QueueStorage, AskingForMoreWalkStorageReplacesTheBlockAndLessReusesIt) {
     const PointStorage smaller = SharedPointStorage(4);
     EXPECT_EQ(smaller.points, small.points);
     EXPECT_EQ(smaller.capacity, 4u);
-    EXPECT_EQ(CountingAllocator::allocations, 1);
+    EXPECT_EQ(CountingStorage::allocations, 1);
 
     const PointStorage page = SharedPointStorage(kWholePage);
     ASSERT_NE(page.points, nullptr);
     EXPECT_EQ(page.capacity, kWholePage);
-    EXPECT_EQ(CountingAllocator::allocations, 2);
-    EXPECT_EQ(CountingAllocator::releases, 1);
-    EXPECT_GE(CountingAllocator::bytes, (8 + kWholePage) * sizeof(QueuedPoint));
+    EXPECT_EQ(CountingStorage::allocations, 2);
+    EXPECT_EQ(CountingStorage::releases, 1);
+    EXPECT_GE(CountingStorage::bytes, (8 + kWholePage) * sizeof(QueuedPoint));
 
     // A queue over less of the block holds only what it asked for.
     PointQueue queue(SharedPointStorage(3), 1, 1);
     EXPECT_EQ(queue.Capacity(), 3u);
     ExpectFullRoundTrip(queue, {1, 1});
-    EXPECT_EQ(CountingAllocator::allocations, 2);
+    EXPECT_EQ(CountingStorage::allocations, 2);
 }
 
 TEST_F(QueueStorage, AFailingAllocatorIsAskedEvenAfterTheWalkStorageWasTaken) {
@@ -266,7 +249,7 @@ TEST_F(QueueStorage, QueuesOfTheirOwnWorkBesideTheWalkStorage) {
             ASSERT_TRUE(own.Push(100 + i, 100));
             ASSERT_TRUE(other.Push(200 + i, 200));
         }
-        EXPECT_EQ(CountingAllocator::allocations, 3);
+        EXPECT_EQ(CountingStorage::allocations, 3);
         const std::vector<QueuedPoint> a = Drain(walk), b = Drain(own), c = Drain(other);
         ASSERT_EQ(a.size(), 4u);
         ASSERT_EQ(b.size(), 4u);
@@ -278,5 +261,5 @@ TEST_F(QueueStorage, QueuesOfTheirOwnWorkBesideTheWalkStorage) {
         for (int i = 0; i < 3; ++i) EXPECT_EQ(c[i].x, 201 + i);
     }
     // The two queues of their own are gone with their storage; the walk's stays.
-    EXPECT_EQ(CountingAllocator::releases, 2);
+    EXPECT_EQ(CountingStorage::releases, 2);
 }

@@ -19,18 +19,12 @@
 #include "sound/sequencer.h"
 #include "sound/winmm_midi.h"
 #include "support/log.h"
+#include "tests/support/timed_midi_output.h"
 #include "tests/unit/midi_bytes.h"
 
 using namespace midi_bytes;
 
 namespace {
-
-double NowMs() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return double(c.QuadPart) * 1000.0 / double(f.QuadPart);
-}
 
 // The winmm timer, counting the callbacks it delivers and the timers started.
 class CountingTimer : public MidiTimer {
@@ -59,30 +53,6 @@ private:
     WinmmMidiTimer real_;
     Callback callback_ = nullptr;
     void* user_ = nullptr;
-};
-
-// Records what is sent with the real clock, as if a device were present.
-class TimedOutput : public MidiOutput {
-public:
-    bool Open() override { return true; }
-    void Reset() override {}
-    void Send(uint32_t message) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        sent_.push_back({NowMs(), message});
-    }
-    void Close() override {}
-    size_t count() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return sent_.size();
-    }
-    std::vector<std::pair<double, uint32_t>> sent() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return sent_;
-    }
-
-private:
-    std::mutex mutex_;
-    std::vector<std::pair<double, uint32_t>> sent_;
 };
 
 std::string TempFile(const char* name, const Bytes& bytes) {

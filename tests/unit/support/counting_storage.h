@@ -1,0 +1,30 @@
+// A queue-storage allocator that counts what the page walks ask for.
+#pragma once
+
+#include <cstddef>
+#include <cstdlib>
+
+#include "page/point_queue.h"
+
+struct CountingStorage {
+    static inline int allocations = 0;
+    static inline int releases = 0;
+    static inline size_t bytes = 0;
+    static void* Allocate(size_t n) {
+        ++allocations;
+        bytes += n;
+        return std::malloc(n);
+    }
+    static void Release(void* block) {
+        ++releases;
+        std::free(block);
+    }
+    static void ResetCounts() {
+        allocations = releases = 0;
+        bytes = 0;
+    }
+    static const PointStorageAllocator* Allocator() {
+        static const PointStorageAllocator counting = {Allocate, Release};
+        return &counting;
+    }
+};
