@@ -46,7 +46,7 @@ void BeginLongAction() {
     EnableWindow(hwndMain, FALSE);
 }
 
-void EndLongAction(HWND window) {
+void EndLongAction() {
     EnableWindow(hwndMain, TRUE);
     DiscardQueuedInput(hwndMain);
 }
@@ -72,7 +72,7 @@ LRESULT OnPageClick(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     BeginLongAction();
     WindowWalkHost host;
     FillRegion(host, x, y, uint8_t(gScreen.currentColour));
-    EndLongAction(window);
+    EndLongAction();
     SetPageClean(gPageImage, false);
     SettleAfterLongAction(window);
     return 0;
@@ -84,7 +84,7 @@ LRESULT OnClearPage(HWND window) {
     BeginLongAction();
     WindowWalkHost host;
     ClearWave(host);
-    EndLongAction(window);
+    EndLongAction();
     SetPageClean(gPageImage, true);
     SettleAfterLongAction(window);
     return 0;

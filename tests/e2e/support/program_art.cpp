@@ -19,12 +19,6 @@ HBITMAP Load(HMODULE module, const char* name) {
 }
 }  // namespace
 
-bool ProgramArt::Has(const char* name) const {
-    HBITMAP bitmap = Load(module_, name);
-    if (bitmap) DeleteObject(bitmap);
-    return bitmap != nullptr;
-}
-
 std::vector<COLORREF> ProgramArt::Region(const char* name, int x, int y, int width, int height) const {
     HBITMAP bitmap = Load(module_, name);
     if (!bitmap) return {};
@@ -54,11 +48,6 @@ std::vector<COLORREF> ProgramArt::Region(const char* name, int x, int y, int wid
     DeleteObject(shownBitmap);
     ReleaseDC(nullptr, screen);
     return pixels;
-}
-
-COLORREF ProgramArt::Pixel(const char* name, int x, int y) const {
-    const auto pixels = Region(name, x, y, 1, 1);
-    return pixels.empty() ? CLR_INVALID : pixels[0];
 }
 
 Match CompareRegion(const std::vector<COLORREF>& expected, int screenX, int screenY, int width, int height,

@@ -16,11 +16,8 @@ public:
     ProgramArt(const ProgramArt&) = delete;
     ProgramArt& operator=(const ProgramArt&) = delete;
 
-    // Pixel (x, y) of a bitmap resource (by name, or "#101" for a number) as the
-    // screen shows it, 0xRRGGBB; CLR_INVALID when there is no such bitmap.
-    COLORREF Pixel(const char* name, int x, int y) const;
-    bool Has(const char* name) const;
-    // A rectangle of a bitmap as the screen shows it, row by row from the top.
+    // A rectangle of a bitmap resource (by name, or "#101" for a number) as the
+    // screen shows it, 0xRRGGBB row by row from the top; empty when there is no such bitmap.
     std::vector<COLORREF> Region(const char* name, int x, int y, int width, int height) const;
 
 private:
