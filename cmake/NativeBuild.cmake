@@ -13,11 +13,18 @@ target_include_directories(tintwell_portable PUBLIC ${TW_ROOT})
 find_package(Threads REQUIRED)
 target_link_libraries(tintwell_portable PUBLIC Threads::Threads)
 
+# GoogleTest: the installed library (libgtest-dev) if there is one, else the sources that
+# Debian's googletest package puts in /usr/src. Newer googletest sources define the GTest::
+# names themselves; older ones do not.
 find_package(GTest QUIET)
 if(NOT GTest_FOUND)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  add_library(GTest::gtest ALIAS gtest)
-  add_library(GTest::gtest_main ALIAS gtest_main)
+  if(NOT TARGET GTest::gtest)
+    add_library(GTest::gtest ALIAS gtest)
+  endif()
+  if(NOT TARGET GTest::gtest_main)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+  endif()
 endif()
 include(GoogleTest)
 
@@ -71,3 +78,10 @@ foreach(check tests/resources/check_resources.py tests/pages/test_pages.py tools
     set_tests_properties(${name} PROPERTIES LABELS content TIMEOUT 900)
   endif()
 endforeach()
+
+# A new machine has googletest's sources but not always the installed library: the build must
+# configure both ways, whichever this machine happens to have.
+add_test(NAME cmake_configures_with_googletest_sources
+         COMMAND ${CMAKE_COMMAND} -S ${TW_ROOT} -B ${CMAKE_BINARY_DIR}/configure-check -G Ninja
+                 -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON)
+set_tests_properties(cmake_configures_with_googletest_sources PROPERTIES LABELS unit)

@@ -6,11 +6,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash tools/setup.sh
-build=${TW_BUILD:-$root/build}
-cmake -S . -B "$build/native-release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/native-release" -j"$(nproc)" >/dev/null
-cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$build/win32" -j"$(nproc)" >/dev/null
+source tools/build-env.sh
+build=$(build_dir)
+build_tree native "$build/native-release" -DCMAKE_BUILD_TYPE=Release
+build_tree win32 "$build/win32"
 
 for bench in "$build"/native-release/*_bench; do
   [ -x "$bench" ] || continue

@@ -10,8 +10,9 @@ edition=${1:-1}
 case "$edition" in 1|2|3|4|5) ;; *) echo "usage: tools/run.sh [1-5]" >&2; exit 2 ;; esac
 cd "$root"
 bash tools/setup.sh
-cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build build/win32 -j"$(nproc)" >/dev/null
+source tools/build-env.sh
+build=$(build_dir)
+build_tree win32 "$build/win32"
 exe=tintwell$([ "$edition" = 1 ] || echo "$edition").exe
 
 play=$root/play/edition$edition
@@ -22,7 +23,7 @@ for f in editions/"$edition"/pages/* editions/"$edition"/*.mid; do
   case "$f" in *.tsv|*.md) continue ;; esac
   cp -n "$f" "$play/"
 done
-cp "build/win32/$exe" "$play/"
+cp "$build/win32/$exe" "$play/"
 
 source tools/wine-env.sh
 headless=0
@@ -33,14 +34,15 @@ cleanup() {
 }
 trap cleanup EXIT
 [ "$headless" = 1 ] && start_xvfb 800x600x16
-wine_prefix_init "$root/build/wineprefix-play"
+wine_prefix_init "$build/wineprefix-play"
 
 cd "$play"
 if [ "$headless" = 0 ]; then
-  echo "Tintwell edition $edition: playing in $play"
+  echo "run: playing edition $edition in $play"
   exec wine "$exe"
 fi
 
+echo "run: no display, so edition $edition runs on a virtual one for a few seconds"
 wine "$exe" >/dev/null 2>&1 &
 pid=$!
 shot() { sleep "$1"; import -window root "$2" 2>/dev/null || xwd -root -silent | convert xwd:- "$2"; }

@@ -30,8 +30,14 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "setup: installing ${#missing[@]} package(s): ${missing[*]}"
+echo "setup: installing ${#missing[@]} package(s) with apt-get (a few minutes on a new machine): ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+log=$(mktemp)
+if ! { "${sudo_cmd[@]}" apt-get update -qq && \
+       "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+  tail -n 30 "$log" >&2
+  echo "setup: apt-get failed (whole output: $log)" >&2
+  exit 1
+fi
+rm -f "$log"
 echo "setup: done"

@@ -8,17 +8,18 @@ cd "$root"
 bash tools/setup.sh
 
 # TW_BUILD puts the build (and its Wine prefix) elsewhere, e.g. one per engineer.
-build=${TW_BUILD:-$root/build}
-cmake -S . -B "$build/native" -G Ninja >/dev/null
-cmake --build "$build/native" -j"$(nproc)"
-cmake -S . -B "$build/win32" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$build/win32" -j"$(nproc)"
+source tools/build-env.sh
+build=$(build_dir)
+build_tree native "$build/native"
+build_tree win32 "$build/win32"
 
 source tools/wine-env.sh
+echo "test: starting a virtual display and the Wine session"
 start_test_desktop "$build"
 export TW_BUILD=$build
 
 # One CTest run over both builds, so one summary closes the output.
 printf 'subdirs("native")\nsubdirs("win32")\n' >"$build/CTestTestfile.cmake"
 cd "$build"
+echo "test: running the tests (about six minutes)"
 ctest --output-on-failure -j1 "$@"

@@ -10,6 +10,7 @@ wine_prefix_init() {
   local prefix=$1
   export WINEPREFIX=$prefix
   if [ ! -f "$prefix/.tintwell-ready" ]; then
+    echo "wine: making a private Wine prefix in $prefix (once; about 20 s)"
     mkdir -p "$prefix"
     wineboot -i >/dev/null 2>&1
     # Without a window manager Wine waits 2 s on every window close unless unmanaged.

@@ -1,0 +1,31 @@
+# Sourced by the scripts that build Tintwell: one way to configure and build,
+# with a line saying what is happening and the build's own output kept in a log
+# that is shown only when something fails.
+tw_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# build_tree KIND DIR [cmake arguments...]: configure (once) and build one tree.
+# KIND is win32 (the five programs and the tests run under Wine) or native (the
+# portable logic built for this machine).
+build_tree() {
+  local kind=$1 dir=$2
+  shift 2
+  local args=(-S "$tw_root" -B "$dir" -G Ninja "$@")
+  [ "$kind" = win32 ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$tw_root/cmake/mingw-i686.cmake")
+  mkdir -p "$dir"
+  local log=$dir/build.log
+  if [ -f "$dir/build.ninja" ]; then
+    echo "build: updating the $kind build in $dir"
+  else
+    echo "build: configuring and building the $kind build in $dir (the first time takes a few minutes)"
+  fi
+  if ! { cmake "${args[@]}" && cmake --build "$dir" -j"$(nproc)"; } >"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "build: the $kind build failed; the whole output is in $log" >&2
+    return 1
+  fi
+}
+
+# build_dir: where the builds go; TW_BUILD puts them elsewhere, e.g. one per engineer.
+build_dir() {
+  echo "${TW_BUILD:-$tw_root/build}"
+}
