@@ -33,8 +33,8 @@ done
 echo "setup: installing ${#missing[@]} package(s) with apt-get (a few minutes on a new machine): ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 log=$(mktemp)
-if ! { "${sudo_cmd[@]}" apt-get update -qq && \
-       "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+if ! { "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq && \
+       "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
   tail -n 30 "$log" >&2
   echo "setup: apt-get failed (whole output: $log)" >&2
   exit 1
