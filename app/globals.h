@@ -9,6 +9,7 @@ extern HWND hwndMain;
 struct ScreenState {
     int screenPhase;       // ScreenPhaseValue: 3, 2, 1, then 0 for the rest of the run
     bool inputBlocked;     // a dialog or a print job runs: the main window drops input
+    int boxesOpen;         // program message boxes up: the main window drops input, keeps off the focus
     int pageIndex;         // index into the edition's page names
     int selectedSwatchId;  // ID_SWATCH_FIRST..ID_SWATCH_LAST
     int currentColour;     // always selectedSwatchId - 1999

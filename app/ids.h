@@ -34,6 +34,7 @@ enum TextId {
     IDS_NOT_A_PAGE = 7,
     IDS_PAGE_MISSING = 8,
     IDS_ALL_PAGES_MISSING = 9,
+    IDS_PAGE_NOT_SAVED = 10,
 };
 
 // Screen phases, in the order a run passes through them.

@@ -6,13 +6,13 @@
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/input.h"
+#include "app/page_files.h"
 #include "app/painting.h"
 #include "app/screen_draw.h"
 #include "app/startup.h"
 #include "app/surface.h"
 #include "dialogs/print_option.h"
 #include "page/draw.h"
-#include "page/page_store.h"
 #include "page/palette.h"
 #include "sound/music.h"
 #include "sound/sounds.h"
@@ -32,8 +32,9 @@ LRESULT OnMainCreate(HWND window) {
 }
 
 // Saves the page the child is colouring, if one has been loaded.
-void SaveCurrentPage() {
-    if (gScreen.screenPhase == PHASE_COLOURING && gScreen.pageLoaded) SavePage(PageName(gScreen.pageIndex));
+void SaveCurrentPage(bool quietly = false) {
+    if (gScreen.screenPhase == PHASE_COLOURING && gScreen.pageLoaded)
+        SavePageOrSay(PageName(gScreen.pageIndex), quietly);
 }
 
 // The first page that loads, from the current index upward. False when none
@@ -61,7 +62,9 @@ void PaintPageScreen(HWND window, HDC dc) {
         DrawTitleStrip(surface.Context(), gScreen.pageIndex);
         surface.CopyTo(dc, 0, 0);
     }
-    // A paint inside a fill or clear leaves the window disabled until it ends.
+    // A paint inside a fill or clear leaves the window disabled until it ends;
+    // one inside a message box's loop leaves the window to the box.
+    if (gScreen.boxesOpen) return;
     if (!PaintingBusy()) EnableWindow(hwndMain, TRUE);
     DiscardQueuedInput(hwndMain);
     SetFocus(window);
@@ -215,6 +218,11 @@ LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool IsBlocked(UINT message) {
+    if (gScreen.boxesOpen) {
+        // Behind a message box nothing may start, and the focus stays with the box.
+        return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+               (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_COMMAND;
+    }
     if (!gScreen.inputBlocked) return false;
     return message == WM_CHAR || message == WM_COMMAND || message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN;
 }
@@ -238,10 +246,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             QuitProgram(window);
         return 0;
     case WM_QUERYENDSESSION:
-        SaveCurrentPage();
+        SaveCurrentPage(true);  // no box may hold up the end of the session
         return TRUE;
     case WM_ENDSESSION:
-        if (wParam) SaveCurrentPage();
+        if (wParam) SaveCurrentPage(true);
         return 0;
     case WM_SETFOCUS:
         SetCursor(gScreen.currentCursor);
@@ -255,7 +263,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_SETCURSOR:
         SetCursor(gScreen.currentCursor);
-        SetFocus(window);
+        if (!gScreen.boxesOpen) SetFocus(window);
         return 0;
     case WM_DRAWITEM:
         return DrawButtonItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

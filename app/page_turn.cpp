@@ -4,17 +4,17 @@
 #include "app/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
+#include "app/page_files.h"
 #include "app/painting.h"
 #include "app/screen_draw.h"
 #include "page/draw.h"
-#include "page/page_store.h"
 
 namespace {
 
 LRESULT TurnPage(HWND window, int step) {
     if (PaintingBusy()) return 0;
     const int left = gScreen.pageIndex;
-    SavePage(PageName(left));
+    SavePageOrSay(PageName(left));
     int index = left;
     for (;;) {
         index = (index + step + kPageCount) % kPageCount;

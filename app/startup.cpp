@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/mainwnd.h"
+#include "app/page_files.h"
 #include "app/text.h"
 #include "page/palette.h"
 #include "sound/sounds.h"
@@ -44,6 +45,7 @@ bool InitInstance(HINSTANCE instance, int showCommand) {
     SetFullScreenMode();
     SetOutOfMemoryHandler(AskRetryOnLowMemory);
     if (!AllocateGlobalBlocks()) return false;
+    RemoveLeftoverSaves();
     LoadScreenBitmaps(instance);
     LoadSounds(instance);
     if (!SetTimer(hwndMain, TIMER_ID_UI, kUiTimerPeriod, nullptr)) {

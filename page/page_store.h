@@ -1,13 +1,20 @@
 // Loading and saving the page in memory (gPageImage and lpDib) from and to a
-// page file in the current directory.
+// page file in the current directory. Nothing here speaks to the user: the
+// callers say what went wrong.
 #pragma once
 
-// Reads the named page file into the page image. On failure shows the missing-
-// file or not-a-page box and returns false with the page in memory unchanged.
-// Needs the page palette built first: a 1-bit page takes its colours from it.
-bool LoadPage(const char* name);
+#include "page/page_file.h"
+
+// Reads the named page file into the page image; on any failure the page in
+// memory is unchanged. Needs the page palette built first: a 1-bit page takes
+// its colours from it.
+PageLoadResult ReadPage(const char* name);
 
 // Writes the page image to the named file in the 8-bit form. The new bytes go
-// to a temporary file that replaces the old one only when complete, so a failed
-// or interrupted save leaves the old file intact. False on any failure, silently.
+// to "<name>.tmp", which replaces the old file only when complete, so a failed
+// or interrupted save leaves the old file intact. A page file marked read-only
+// is never replaced. False on any failure.
 bool SavePage(const char* name);
+
+// Removes the "<name>.tmp" that a save cut short may have left behind.
+void RemoveLeftoverSave(const char* name);

@@ -5,9 +5,6 @@
 #include <cstdio>
 
 #include "app/edition.h"
-#include "app/globals.h"
-#include "app/ids.h"
-#include "app/text.h"
 #include "page/page_file.h"
 #include "support/gmem.h"
 
@@ -29,16 +26,6 @@ bool FileWrite(void* context, const void* data, size_t bytes) {
     return WriteFile(static_cast<HANDLE>(context), data, DWORD(bytes), &written, nullptr) && written == bytes;
 }
 
-void ShowLoadFailure(PageLoadResult result, const char* name) {
-    if (result == PageLoadResult::Missing) {
-        char text[MAX_PATH + 512];
-        std::snprintf(text, sizeof text, LoadText(IDS_PAGE_MISSING, 0), name);
-        MessageBoxA(hwndMain, text, LoadText(IDS_PROGRAM_CAPTION, 1), MB_OK | MB_ICONEXCLAMATION);
-    } else {
-        MessageBoxA(hwndMain, LoadText(IDS_NOT_A_PAGE, 0), LoadText(IDS_PROGRAM_CAPTION, 1), MB_OK);
-    }
-}
-
 // Another process reading the old file can make the replace fail for a moment.
 bool ReplaceWithRetries(const char* from, const char* to) {
     for (int attempt = 0; attempt < 5; ++attempt) {
@@ -47,17 +34,19 @@ bool ReplaceWithRetries(const char* from, const char* to) {
     }
     return false;
 }
+
+// "<name>.tmp" in a caller's buffer; false when the name is too long for it.
+bool LeftoverName(const char* name, char (&temp)[MAX_PATH]) {
+    return std::snprintf(temp, sizeof temp, "%s.tmp", name) < int(sizeof temp);
+}
 }  // namespace
 
-bool LoadPage(const char* name) {
+PageLoadResult ReadPage(const char* name) {
     // lpDibClear is free while no clear or print runs: the new page is staged there.
-    if (!lpDib || !lpDibClear) return false;
+    if (!lpDib || !lpDibClear) return PageLoadResult::Missing;
     HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        ShowLoadFailure(PageLoadResult::Missing, name);
-        return false;
-    }
+    if (file == INVALID_HANDLE_VALUE) return PageLoadResult::Missing;
     DWORD sizeHigh = 0;
     const DWORD sizeLow = GetFileSize(file, &sizeHigh);
     PageSource source{file, FileRead, FileSeek, (uint64_t(sizeHigh) << 32) | sizeLow};
@@ -66,19 +55,20 @@ bool LoadPage(const char* name) {
     BuildPaletteEntries(palette);
     const PageLoadResult result = ReadPageFile(source, gEdition.pageSignature, palette, gPageImage, lpDib, lpDibClear);
     CloseHandle(file);
-    if (result != PageLoadResult::Loaded) {
-        ShowLoadFailure(result, name);
-        return false;
-    }
-    return true;
+    return result;
 }
 
 bool SavePage(const char* name) {
     if (!lpDib) return false;
+    // A read-only page is the parent's way of keeping it as it is. Replacing it
+    // by a rename would drop the mark on some systems: refuse, as Windows does.
+    const DWORD attributes = GetFileAttributesA(name);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
     // The new page goes to "<name>.tmp" beside the file; a save cut short leaves
     // at most that file behind, and the next save overwrites it.
     char temp[MAX_PATH];
-    if (std::snprintf(temp, sizeof temp, "%s.tmp", name) >= int(sizeof temp)) return false;
+    if (!LeftoverName(name, temp)) return false;
     HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     PageSink sink{file, FileWrite};
@@ -87,4 +77,9 @@ bool SavePage(const char* name) {
     if (written && ReplaceWithRetries(temp, name)) return true;
     DeleteFileA(temp);
     return false;
+}
+
+void RemoveLeftoverSave(const char* name) {
+    char temp[MAX_PATH];
+    if (LeftoverName(name, temp)) DeleteFileA(temp);  // a directory or read-only file stays
 }

@@ -1,5 +1,7 @@
 #include "sound/midifile.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -36,6 +38,13 @@ public:
         FILE* file = std::fopen(path, "rb");
         if (!file) return nullptr;
         return std::unique_ptr<MidiFileReader>(new DiskReader(file));
+    }
+    std::string Stamp(const char* path) const override {
+        struct stat info;
+        if (stat(path, &info) != 0) return "";
+        char stamp[64];
+        std::snprintf(stamp, sizeof stamp, "%lld/%lld", (long long)info.st_size, (long long)info.st_mtime);
+        return stamp;
     }
 };
 
@@ -87,6 +96,7 @@ const MidiFiles& DiskFiles() {
 void MemoryFiles::Put(const std::string& path, std::vector<uint8_t> bytes) {
     std::lock_guard<std::mutex> lock(mutex_);
     files_[path] = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+    versions_[path] = ++puts_;
 }
 
 void MemoryFiles::Remove(const std::string& path) {
@@ -98,7 +108,19 @@ std::unique_ptr<MidiFileReader> MemoryFiles::Open(const char* path) const {
     std::lock_guard<std::mutex> lock(mutex_);
     auto it = files_.find(path);
     if (it == files_.end()) return nullptr;
+    ++opens_;
     return std::unique_ptr<MidiFileReader>(new MemoryReader(it->second));
+}
+
+std::string MemoryFiles::Stamp(const char* path) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!files_.count(path)) return "";
+    return std::to_string(versions_.at(path));
+}
+
+int MemoryFiles::opens() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return opens_;
 }
 
 bool ReadTrackByte(TrackReader* reader, uint8_t* byte) {

@@ -47,6 +47,8 @@ public:
     virtual ~MidiFiles() = default;
     // Returns nullptr when the file cannot be opened.
     virtual std::unique_ptr<MidiFileReader> Open(const char* path) const = 0;
+    // Changes whenever the file's contents may have changed; "" when that cannot be told.
+    virtual std::string Stamp(const char* path) const { return ""; }
 };
 
 // The files on disk.
@@ -58,10 +60,15 @@ public:
     void Put(const std::string& path, std::vector<uint8_t> bytes);
     void Remove(const std::string& path);
     std::unique_ptr<MidiFileReader> Open(const char* path) const override;
+    std::string Stamp(const char* path) const override;
+    int opens() const;  // files opened so far
 
 private:
     mutable std::mutex mutex_;
     std::map<std::string, std::shared_ptr<const std::vector<uint8_t>>> files_;
+    std::map<std::string, uint64_t> versions_;  // counts every Put
+    uint64_t puts_ = 0;
+    mutable int opens_ = 0;
 };
 
 // Loads path into song, which must be empty (all fields zero). Returns "" on success,

@@ -65,23 +65,31 @@ bool MidiSequencer::Play(const char* path) {
         again = lastPath_;
     }
     // The file is read while the previous song still plays.
+    const char* name = path ? path : again.c_str();
+    std::string stamp = files_.Stamp(name);
     MidiSong fresh{};
-    const std::string problem = LoadMidiFile(path ? path : again.c_str(), &fresh, files_);
+    const std::string problem = LoadMidiFile(name, &fresh, files_);
     if (!problem.empty()) {
         log_("LoadMidiFile reports: %s\n", problem.c_str());
         return false;
     }
     std::lock_guard<std::mutex> lock(mutex_);
-    PlayLoaded(&fresh, path);
+    PlayLoaded(&fresh, path, std::move(stamp));
     return true;
 }
 
-void MidiSequencer::PlayLoaded(MidiSong* fresh, const char* path) {
+void MidiSequencer::PlayLoaded(MidiSong* fresh, const char* path, std::string stamp) {
     if (path) lastPath_ = path;
+    songStamp_ = std::move(stamp);
     StopLocked();
     ReleaseMidiSong(&song_);
     song_ = *fresh;
     *fresh = MidiSong{};
+    StartPass();
+}
+
+void MidiSequencer::StartPass() {
+    StopLocked();
     timerPeriod_ = timer_.MinPeriod();
     Rewind();
     timer_.BeginPeriod(timerPeriod_);
@@ -169,13 +177,20 @@ void MidiSequencer::Tick(uint32_t timerId) {
     timerId_ = 0;
     // A song that takes no time would restart on every tick: it stays silent until the next Play.
     if (!SongHasLength()) return;
+    // Each pass plays the file as it is now, but a file that has not changed is
+    // not read again: a short song in a big file would keep the program busy reading.
+    std::string stamp = files_.Stamp(lastPath_.c_str());
+    if (!stamp.empty() && stamp == songStamp_) {
+        StartPass();
+        return;
+    }
     MidiSong fresh{};
     const std::string problem = LoadMidiFile(lastPath_.c_str(), &fresh, files_);
     if (!problem.empty()) {
         log_("LoadMidiFile reports: %s\n", problem.c_str());
         return;
     }
-    PlayLoaded(&fresh, nullptr);
+    PlayLoaded(&fresh, nullptr, std::move(stamp));
 }
 
 bool MidiSequencer::ReadDeltaTime(MidiTrack* track, uint32_t* delta) {

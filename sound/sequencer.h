@@ -63,7 +63,8 @@ public:
     bool timerRunning() const { return timerRunning_; }
 
 private:
-    void PlayLoaded(MidiSong* fresh, const char* path);
+    void PlayLoaded(MidiSong* fresh, const char* path, std::string stamp);
+    void StartPass();
     void StopLocked();
     void Rewind();
     bool ReadDeltaTime(MidiTrack* track, uint32_t* delta);
@@ -80,6 +81,7 @@ private:
     std::mutex mutex_;
     MidiSong song_{};
     std::string lastPath_;
+    std::string songStamp_;  // the file's stamp when song_ was read from it
     bool outputOpen_ = false;
     uint32_t timerPeriod_ = 0;
     bool timerRunning_ = false;  // the timer period is begun; Stop ends it

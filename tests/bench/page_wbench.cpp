@@ -11,6 +11,7 @@
 
 #include "app/globals.h"
 #include "page/draw.h"
+#include "app/page_files.h"
 #include "page/page_store.h"
 #include "page/palette.h"
 #include "support/gmem.h"

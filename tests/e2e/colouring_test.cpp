@@ -185,6 +185,11 @@ TEST(PageTurns, WhenNoPageLoadsAnyMoreTheSearchEndsOnThePageLeft) {
     PressKey(VK_DOWN);
     int missing = 0, notPage = 0;
     std::string last;
+    HWND unsaved = WaitForMessageBox(s.program().id(), "Tintwell", 10000);
+    ASSERT_NE(unsaved, nullptr);
+    EXPECT_NE(MessageBoxText(unsaved).find("airplane.col could not be saved"), std::string::npos);
+    AnswerBox(unsaved, IDOK);
+    WaitUntil([&] { return !IsWindow(unsaved); }, 3000);
     for (;;) {
         HWND box = WaitForMessageBox(s.program().id(), "Tintwell", 10000);
         ASSERT_NE(box, nullptr) << missing << " missing-file boxes so far";
@@ -206,6 +211,6 @@ TEST(PageTurns, WhenNoPageLoadsAnyMoreTheSearchEndsOnThePageLeft) {
     EXPECT_TRUE(NearColour(ScreenPixel(kPageX + 100, kPageY + 150), 0x000000));
     ASSERT_TRUE(s.WaitForSettled());
     EXPECT_EQ(WaitForMessageBox(s.program().id(), "Tintwell", 300), nullptr) << "only one such box";
-    EXPECT_EQ(s.Quit(), 0u);
     RemoveDirectoryA((s.PagePath(0) + ".tmp").c_str());
+    EXPECT_EQ(s.Quit(), 0u);
 }

@@ -186,6 +186,23 @@ TEST_F(SequencerTest, SongRestartsAtTheEndOfTheTickInWhichItsLastTracksEnd) {
     EXPECT_TRUE(LogCapture::Snapshot().empty());
 }
 
+TEST_F(SequencerTest, EachPassPlaysTheFileAsItIsWithoutReadingAnUnchangedOneAgain) {
+    sequencer_.OpenOutput();
+    output_.ClearSent();
+    // A song one tick long: read once, however many passes it plays.
+    PlaySong(Song0(Cat({{0x00, 0x90, 0x3C, 0x40}, {0x01, 0x3C, 0x00}, kEndOfTrack}), kOneTickPerMs));
+    clock_.Advance(1000);
+    EXPECT_GT(clock_.timersStarted(), 50);
+    EXPECT_EQ(files_.opens(), 1);
+
+    files_.Put("song.mid", Song0(Cat({{0x00, 0x90, 0x40, 0x40}, {0x01, 0x40, 0x00}, kEndOfTrack}), kOneTickPerMs));
+    output_.ClearSent();
+    clock_.Advance(30);
+    EXPECT_EQ(files_.opens(), 2);
+    ASSERT_FALSE(Messages().empty());
+    EXPECT_EQ(Messages().back(), Msg(0x90, 0x40, 0x00));
+}
+
 TEST_F(SequencerTest, DeletedFilePlaysToItsEndLogsOnceAndStops) {
     sequencer_.OpenOutput();
     output_.ClearSent();

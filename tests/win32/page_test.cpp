@@ -13,6 +13,7 @@
 #include "page/colours.h"
 #include "page/draw.h"
 #include "page/page_image.h"
+#include "app/page_files.h"
 #include "page/page_store.h"
 #include "page/palette.h"
 #include "support/gmem.h"
@@ -217,6 +218,21 @@ TEST_F(PageFiles, AFailedSaveReturnsFalseAndLeavesTheOldFileIntact) {
 
     // A folder that does not exist.
     EXPECT_FALSE(SavePage("no such folder\\good.col"));
+
+    // A page marked read-only is kept as it is, mark and all.
+    ASSERT_TRUE(SetFileAttributesA("good.col", FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(SavePage("good.col"));
+    EXPECT_TRUE(td::ReadBytes("good.col") == old);
+    EXPECT_TRUE(GetFileAttributesA("good.col") & FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(SetFileAttributesA("good.col", FILE_ATTRIBUTE_NORMAL));
+
+    // A read-only leftover of an earlier save is in the way, and stays.
+    ASSERT_TRUE(td::WriteBytes("good.col.tmp", {1, 2, 3}));
+    ASSERT_TRUE(SetFileAttributesA("good.col.tmp", FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(SavePage("good.col"));
+    EXPECT_TRUE(td::ReadBytes("good.col") == old);
+    ASSERT_TRUE(SetFileAttributesA("good.col.tmp", FILE_ATTRIBUTE_NORMAL));
+    DeleteFileA("good.col.tmp");
 
     // And once nothing is in the way, the save goes through.
     EXPECT_TRUE(SavePage("good.col"));

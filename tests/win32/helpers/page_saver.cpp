@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "page/page_image.h"
+#include "app/page_files.h"
 #include "page/page_store.h"
 #include "support/gmem.h"
 
