@@ -7,6 +7,10 @@ if(TW_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
+if(TW_FUZZ)
+  # The code under test is instrumented too, so the fuzzer sees what its inputs reach.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
 
 add_library(tintwell_portable STATIC ${TW_PORTABLE_SOURCES} ${TW_NATIVE_SOURCES})
 target_include_directories(tintwell_portable PUBLIC ${TW_ROOT})
@@ -52,18 +56,21 @@ endforeach()
 
 # Fuzz targets: tests/fuzz/<name>_fuzz.cpp defining LLVMFuzzerTestOneInput. With clang they become
 # libFuzzer programs (TW_FUZZ=ON); otherwise a small randomised driver runs them.
+# tools/fuzz.sh builds them with TW_FUZZ=ON; each keeps its corpus in tests/fuzz/corpus/<target>.
 option(TW_FUZZ "Build libFuzzer targets (needs clang)" OFF)
 file(GLOB TW_FUZZ_TARGETS CONFIGURE_DEPENDS ${TW_ROOT}/tests/fuzz/*_fuzz.cpp)
 foreach(src ${TW_FUZZ_TARGETS})
   get_filename_component(name ${src} NAME_WE)
+  string(REGEX REPLACE "_fuzz$" "" target ${name})
   if(TW_FUZZ)
     add_executable(${name} ${src} ${TW_ROOT}/editions/1/edition.cpp)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   else()
     add_executable(${name} ${src} ${TW_ROOT}/tests/fuzz/driver/random_driver.cpp ${TW_ROOT}/editions/1/edition.cpp)
-    # A short deterministic run of every fuzz target is part of the unit tests.
-    add_test(NAME ${name}_smoke COMMAND ${name} -runs=3000 -seed=1)
+    # Every kept input, then a short deterministic run of mutations, is part of the unit tests.
+    file(GLOB corpus CONFIGURE_DEPENDS ${TW_ROOT}/tests/fuzz/corpus/${target}/*)
+    add_test(NAME ${name}_smoke COMMAND ${name} -runs=3000 -seed=1 ${corpus})
     set_tests_properties(${name}_smoke PROPERTIES LABELS fuzz)
   endif()
   target_link_libraries(${name} PRIVATE tintwell_portable)

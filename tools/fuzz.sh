@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang) and runs each for a bounded time.
-#   tools/fuzz.sh [SECONDS=60] [TARGET...]      targets: page midi (default: all)
-# Work folders: /tmp/tintwell-fuzz-<target>; findings land in its crashes/ folder.
-# Exit status non-zero when any target found something.
+#   tools/fuzz.sh [SECONDS=60] [TARGET...]      targets: page midi (default: both)
+#   TW_FUZZ_KEEP=1 tools/fuzz.sh 3600            also merge what was found into the kept corpus
+# The kept corpus (tests/fuzz/corpus/<target>) seeds every run and is replayed by
+# the unit tests. Work folders: /tmp/tintwell-fuzz-<target>; findings land in
+# crashes/ there. Exit status non-zero when any target found something.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -11,34 +13,41 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(page midi)
 
-# fuzz_target NAME SEEDS_COMMAND SOURCES...: builds tests/fuzz/NAME_fuzz.cpp with
-# the sources, seeds the corpus with SEEDS_COMMAND (run in the corpus folder), runs it.
-fuzz_target() {
-  local name=$1 seeds=$2
-  shift 2
-  local work=/tmp/tintwell-fuzz-$name
-  mkdir -p "$work/corpus" "$work/crashes"
-  (cd "$work/corpus" && eval "$seeds")
-  clang++ -std=c++17 -g -O1 -fno-omit-frame-pointer \
-    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    -I "$root" "$root/tests/fuzz/${name}_fuzz.cpp" "${@/#/$root/}" -o "$work/${name}_fuzz"
-  local status=0
-  (cd "$work" && "./${name}_fuzz" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=2048 \
-     -artifact_prefix="$work/crashes/" corpus >"$work/fuzz.log" 2>&1) || status=$?
-  grep -E "INITED|DONE|stat::number_of_executed_units|stat::peak_rss|ERROR|SUMMARY|${name}_fuzz:" "$work/fuzz.log" || true
-  echo "fuzz $name: ${seconds} s, $(ls "$work/corpus" | wc -l) corpus files, $(ls "$work/crashes" | wc -l) findings, exit $status"
-  return "$status"
+build=${TW_BUILD:-$root/build}/fuzz
+echo "fuzz: building the targets in $build"
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTW_FUZZ=ON -DTW_SANITIZE=ON >"$build.log" 2>&1 || { tail -n 20 "$build.log"; exit 1; }
+cmake --build "$build" --target "${targets[@]/%/_fuzz}" >>"$build.log" 2>&1 || { tail -n 40 "$build.log"; exit 1; }
+
+# seed_target NAME DIR: the repository's own files as first inputs.
+seed_target() {
+  case $1 in
+    # A page file behind the even byte that has the target read it whole.
+    page) for f in "$root"/editions/*/pages/*; do
+            case "$f" in *.tsv|*.md) continue ;; esac
+            { printf '\0'; cat "$f"; } >"$2/seed-$(basename "$f")"
+          done ;;
+    midi) cp "$root"/editions/*/*.mid "$2/" ;;
+  esac
 }
 
 failed=0
 for target in "${targets[@]}"; do
-  case $target in
-    # Seeds: the page files of the repository, each behind the even byte that
-    # has the target read it as a whole file.
-    page) fuzz_target page "for f in \"$root\"/editions/*/pages/*; do [ -f \"\$f\" ] && { printf '\\0'; cat \"\$f\"; } >\"seed-\$(basename \"\$f\")\"; done; true" \
-            page/page_file.cpp page/colours.cpp page/page_image.cpp || failed=1 ;;
-    midi) bash "$root/tools/fuzz_midi.sh" "$seconds" /tmp/tintwell-fuzz-midi || failed=1 ;;
-    *) echo "fuzz: unknown target $target" >&2; failed=1 ;;
-  esac
+  work=/tmp/tintwell-fuzz-$target
+  kept=$root/tests/fuzz/corpus/$target
+  rm -rf "$work/seeds"
+  mkdir -p "$work/corpus" "$work/crashes" "$work/seeds" "$kept"
+  seed_target "$target" "$work/seeds"
+  status=0
+  (cd "$work" && "$build/${target}_fuzz" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=2048 \
+     -artifact_prefix="$work/crashes/" corpus "$kept" seeds >"$work/fuzz.log" 2>&1) || status=$?
+  grep -E "INITED|DONE|stat::number_of_executed_units|stat::peak_rss|ERROR|SUMMARY" "$work/fuzz.log" || true
+  echo "fuzz $target: ${seconds} s, $(ls "$work/corpus" | wc -l) corpus files, $(ls "$work/crashes" | wc -l) findings, exit $status"
+  if [ "${TW_FUZZ_KEEP:-0}" = 1 ]; then
+    # Only inputs that add coverage are kept, under libFuzzer's content-hash names.
+    "$build/${target}_fuzz" -merge=1 "$kept" "$work/corpus" >"$work/merge.log" 2>&1
+    echo "fuzz $target: kept corpus now $(ls "$kept" | wc -l) files, $(du -sh "$kept" | cut -f1)"
+  fi
+  [ "$status" -eq 0 ] || failed=1
 done
 exit "$failed"
