@@ -171,7 +171,12 @@ def line_ends(lines):
     strokes up to MARK px long: sun rays, dashes, seeds) divide nothing and have
     no ends here.
     """
-    h, w = lines.shape
+    return [(x, y, gap) for x, y, gap, _ in line_ends_with_targets(lines)]
+
+
+def line_ends_with_targets(lines):
+    """As line_ends, each with the nearest point (x, y) of another line or the
+    page edge: where a line meant to divide should have gone."""
     framed = np.pad(lines, 1, constant_values=True)
     skel = morphology.skeletonize(framed)
     count = ndi.convolve(skel.astype(np.uint8), EIGHT.astype(np.uint8), mode="constant") - 1
@@ -185,12 +190,14 @@ def line_ends(lines):
         front = [p for p, d in dist.items() if d == SPUR + 2]
         if _clusters(front) >= 2:
             continue                        # branches within SPUR px: a stub at a junction
-        out.append((int(x) - 1, int(y) - 1, _gap(framed, skel, (y, x))))
+        gap, (ty, tx) = _nearest_other(framed, skel, (y, x))
+        out.append((int(x) - 1, int(y) - 1, gap, (int(tx) - 1, int(ty) - 1)))
     return out
 
 
-def _gap(framed, skel, end):
-    """Px of paper between an end's stroke tip and the nearest other line (frame included)."""
+def _nearest_other(framed, skel, end):
+    """(px of paper between an end's stroke tip and the nearest other line, that
+    line pixel), the frame counting as a line."""
     y, x = end
     r = OWN_STROKE + 12
     y0, y1, x0, x1 = max(0, y - r), min(framed.shape[0], y + r + 1), max(0, x - r), min(framed.shape[1], x + r + 1)
@@ -203,10 +210,10 @@ def _gap(framed, skel, end):
     own = win & ndi.binary_dilation(own_skel, EIGHT, iterations=3)
     other = win & ~own
     if not other.any():
-        return r
-    d = ndi.distance_transform_edt(~other)[y - y0, x - x0]
+        return r, end
+    d, (iy, ix) = ndi.distance_transform_edt(~other, return_indices=True)
     tip = ndi.distance_transform_edt(own)[y - y0, x - x0]   # end pixel to the stroke's own edge
-    return max(0, int(round(d - tip)))
+    return max(0, int(round(d[y - y0, x - x0] - tip))), (iy[y - y0, x - x0] + y0, ix[y - y0, x - x0] + x0)
 
 
 def load_allowed(path=ALLOW_FILE):
