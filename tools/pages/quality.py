@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """Quality bar for colouring pages.
 
-Usage: /usr/bin/python3 tools/pages/quality.py [--complete] [--edition N] [--ends] [page files...]
+Usage: /usr/bin/python3 tools/pages/quality.py [--complete] [--edition N] [--ends] [--small] [page files...]
 Without files, checks every page file under editions/*/pages (with --edition N,
 only that edition's). Prints one row per page, a summary line per edition, and
 exits 1 if any page fails (with --complete, also if an edition folder lacks any
 of its fifty pages). --ends also lists every open line end found, with its
-position, so it can be reviewed or added to open-ends.tsv.
+position, so it can be reviewed or added to open-ends.tsv; --small lists the
+small areas with a point inside each.
 
 A page passes when: it is a valid 1-bit page of its edition (signature, headers,
 size, page-clean flag 0) that the program can load; its outlines are 2 to 4 px wide
@@ -247,14 +248,24 @@ def area_sizes(lines):
     Narrow: every pixel of the area lies closer than NARROW_RADIUS px to a line or
     the page edge, so no disc 8 px across fits inside it.
     """
+    n, small = small_areas(lines)
+    return n, len(small)
+
+
+def small_areas(lines):
+    """(count of paper areas, [(x, y, px, room)] of the small ones): a point of
+    each small area, its size and twice its largest distance to a line."""
     lab, n = ndi.label(~lines, FOUR)
     if n == 0:
-        return 0, 0
+        return 0, []
+    index = np.arange(1, n + 1)
     sizes = np.bincount(lab.ravel(), minlength=n + 1)[1:]
     room = ndi.distance_transform_edt(np.pad(~lines, 1, constant_values=False))[1:-1, 1:-1]
-    widest = ndi.maximum(room, lab, index=np.arange(1, n + 1))
-    small = (sizes < SMALL_AREA) | (np.asarray(widest) < NARROW_RADIUS)
-    return int(n), int(small.sum())
+    widest = np.asarray(ndi.maximum(room, lab, index=index))
+    where = ndi.maximum_position(room, lab, index=index)
+    small = (sizes < SMALL_AREA) | (widest < NARROW_RADIUS)
+    return int(n), [(int(where[i][1]), int(where[i][0]), int(sizes[i]), int(2 * widest[i]))
+                    for i in np.nonzero(small)[0]]
 
 
 # ---- silhouettes ----------------------------------------------------------
@@ -423,6 +434,7 @@ def main(argv):
     ap.add_argument("--complete", action="store_true")
     ap.add_argument("--edition", type=int, action="append", default=[])
     ap.add_argument("--ends", action="store_true", help="list every open line end")
+    ap.add_argument("--small", action="store_true", help="list every small area")
     ap.add_argument("paths", nargs="*")
     a = ap.parse_args(argv)
     paths, extra = a.paths, []
@@ -449,6 +461,9 @@ def main(argv):
             if a.ends:
                 for x, y, gap in m["ends"]:
                     print("    open end %s\t%d\t%d\tgap %d px" % (name, x, y, gap))
+            if a.small:
+                for x, y, px, room in small_areas(kept[name])[1]:
+                    print("    small area %s at %d,%d: %d px, %d px across" % (name, x, y, px, room))
             rows, named = per_edition.setdefault(edition_of(p), ([], []))
             rows.append(m)
             named.append((name, kept[name]))
