@@ -784,19 +784,19 @@ def fern(c):
     # a clump of fronds arching out of the ground
     garden(c, sun=(585, 65), clouds=((120, 60),))
     for dx, length, angle, bend in ((-30, 300, 140, 0.16), (30, 300, 40, -0.16), (0, 350, 90, 0.04)):
-        frond(c, (330 + dx, G + 4), length, angle, bend, pairs=6, pinna=78)
+        frond(c, (330 + dx, G + 4), length, angle, bend, pairs=8, pinna=72)
 
 
 def japanese(c):
     # a Japanese maple: a low, spreading tree of layered leaf pads, and one of its hand-shaped leaves
     garden(c, sun=(590, 60), clouds=((110, 55),))
-    c.tube([(250, G + 8, 17, 17), (244, G - 60, 13, 13), (205, G - 130, 9, 9), (150, G - 175, 6, 6)])
+    c.tube([(250, G + 8, 17, 17), (244, G - 60, 13, 13), (205, G - 130, 9, 9), (158, G - 185, 6, 6)])
     c.tube([(248, G - 70, 10, 10), (292, G - 145, 8, 8), (330, G - 200, 6, 6)])
-    c.tube([(254, G - 45, 10, 10), (335, G - 95, 7, 7), (410, G - 150, 5, 5)])
+    c.tube([(254, G - 45, 10, 10), (335, G - 110, 7, 7), (412, G - 195, 5, 5)])
     for cx, cy, rx, ry, seed in ((260, 120, 120, 50, 0.0), (130, 185, 105, 46, 1.0), (390, 175, 115, 48, 2.0),
                                  (250, 215, 95, 36, 0.5)):
         crown(c, cx, cy, rx, ry, bumps=8, seed=seed)
-    palmate_leaf(c, (545, 320), 95, angle=95)
+    palmate_leaf(c, (540, 315), 105, angle=92)
 
 
 def weeping(c):

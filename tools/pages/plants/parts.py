@@ -283,21 +283,21 @@ def floret_head(c, center, rx, ry, bands=2, bumps=9, seed=0.0):
     return outline
 
 
-def palmate_leaf(c, base, size, angle=90, lobes=7, spread=220):
-    """A deeply cut hand-shaped leaf (Japanese maple): pointed lobes fanned around
-    the stalk, a vein from the stalk to every tip, on a solid stalk."""
+def palmate_leaf(c, base, size, angle=90, lobes=7, spread=250):
+    """A hand-shaped leaf (Japanese maple): broad pointed lobes joined for half
+    their length, fanned round the stalk, a vein from the stalk to every tip."""
     step = spread / (lobes - 1)
     mid = (lobes - 1) / 2
     pts, tips = [], []
     for i in range(lobes):
         a = angle - spread / 2 + step * i
-        L = size * (1.0 - 0.35 * abs(i - mid) / mid)
+        L = size * (1.0 - 0.4 * abs(i - mid) / mid)
         tip = _pt(base, a, L)
         tips.append(tip)
-        pts += [_pt(base, a - step * 0.32, L * 0.5), _pt(base, a - step * 0.18, L * 0.8), tip,
-                _pt(base, a + step * 0.18, L * 0.8), _pt(base, a + step * 0.32, L * 0.5)]
+        pts += [_pt(base, a - step * 0.36, L * 0.62), _pt(base, a - step * 0.2, L * 0.86), tip,
+                _pt(base, a + step * 0.2, L * 0.86), _pt(base, a + step * 0.36, L * 0.62)]
         if i < lobes - 1:
-            pts.append(_pt(base, a + step / 2, size * 0.3))
+            pts.append(_pt(base, a + step / 2, size * 0.5))
     pts.append(_pt(base, angle + 180, size * 0.06))
     down = angle + 180
     stalk = [_pt(_pt(base, down, size * 0.05), down + 90, 2.5), _pt(_pt(base, down, size * 0.45), down + 90, 1.8),
@@ -323,9 +323,8 @@ def frond(c, base, length, angle, bend=0.0, pairs=8, pinna=62):
         return math.degrees(math.atan2(-(q[1] - p[1]), q[0] - p[0]))
 
     for i in range(pairs):
-        t = 0.22 + 0.7 * i / pairs
-        L = pinna * (1.0 - 0.6 * i / pairs)
+        t = 0.2 + 0.76 * i / (pairs - 1)
+        L = pinna * (1.0 - 0.65 * i / pairs)
         for side in (1, -1):
-            leaf(c, at(t), L, heading(t) + side * 62, L * 0.22, kind="lance", vein=False)
-    leaf(c, at(0.92), pinna * 0.5, heading(0.95), pinna * 0.12, kind="lance", vein=False)
-    stem(c, [at(t / 10) for t in range(0, 11)], w=3.5, tip_w=2.5)
+            leaf(c, at(t), L, heading(t) + side * 55, L * 0.24, kind="lance", vein=False)
+    stem(c, [at(t / 10) for t in range(0, 11)], w=3.5, tip_w=1.5)
