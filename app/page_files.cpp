@@ -21,6 +21,7 @@ void ShowNamedBox(unsigned textId, const char* name, UINT type) {
 bool LoadPage(const char* name) {
     const PageLoadResult result = ReadPage(name);
     if (result == PageLoadResult::Loaded) return true;
+    if (result == PageLoadResult::NoMemory) return false;  // the low-memory box has spoken already
     if (result == PageLoadResult::Missing)
         ShowNamedBox(IDS_PAGE_MISSING, name, MB_OK | MB_ICONEXCLAMATION);
     else

@@ -37,6 +37,7 @@ enum class PageLoadResult {
     Loaded,
     Missing,   // the file could not be opened (decided by the caller that opens it)
     NotAPage,  // another signature, or a file this program cannot read safely
+    NoMemory,  // the image blocks are not there: nothing was read
 };
 
 constexpr size_t kPageHeadersBytes = kFileHeaderBytes + kInfoBytes;  // 1078

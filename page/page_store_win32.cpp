@@ -43,7 +43,7 @@ bool LeftoverName(const char* name, char (&temp)[MAX_PATH]) {
 
 PageLoadResult ReadPage(const char* name) {
     // lpDibClear is free while no clear or print runs: the new page is staged there.
-    if (!lpDib || !lpDibClear) return PageLoadResult::Missing;
+    if (!lpDib || !lpDibClear) return PageLoadResult::NoMemory;
     HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
     if (file == INVALID_HANDLE_VALUE) return PageLoadResult::Missing;
@@ -69,6 +69,10 @@ bool SavePage(const char* name) {
     // at most that file behind, and the next save overwrites it.
     char temp[MAX_PATH];
     if (!LeftoverName(name, temp)) return false;
+    // A read-only leftover is in the way as on Windows, even where the file
+    // system would let its owner write over it.
+    const DWORD tempAttributes = GetFileAttributesA(temp);
+    if (tempAttributes != INVALID_FILE_ATTRIBUTES && (tempAttributes & FILE_ATTRIBUTE_READONLY)) return false;
     HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     PageSink sink{file, FileWrite};

@@ -102,7 +102,8 @@ TEST(PageSaves, AFailedSaveIsReportedOnceAndQuitStillQuits) {
     ASSERT_TRUE(SetFileAttributesA(first.c_str(), FILE_ATTRIBUTE_READONLY));
     Click(kPageX + 200, kPageY + 200);
     ASSERT_TRUE(s.WaitForPixel(kPageX + 200, kPageY + 200, kRed, 10000));
-    ASSERT_TRUE(s.WaitForSettled(15000));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(s.window()) != FALSE; }, 20000)) << "the fill ends";
+    ASSERT_TRUE(s.WaitForSettled());
 
     PressKey(VK_DOWN);
     HWND box = WaitForMessageBox(s.program().id(), "Tintwell", 10000);
