@@ -442,12 +442,12 @@ def compose(song):
     tempo.meta(0, 0x58, bytes([4, 2, 24, 8]))
     tempo.meta(0, 0x59, bytes([0, 0]))
     tempo.meta(0, 0x51, struct.pack(">I", round(60_000_000 / song.bpm))[1:])
+    # All set-up goes in the first instrument track, so it is sent before any note at tick 0.
     for name, (channel, program, volume, pan) in sorted(song.instruments.items(), key=lambda i: i[1][0]):
-        track = arr.lead   # the first instrument track: its set-up is sent before any note
-        track.channel(0, 0xC0 | channel, program, order=0)
-        track.channel(0, 0xB0 | channel, 7, min(127, round(volume * song.level)), order=0)
-        track.channel(0, 0xB0 | channel, 10, pan, order=0)
-        track.channel(0, 0xB0 | channel, 91, 48, order=0)
+        arr.lead.channel(0, 0xC0 | channel, program, order=0)
+        arr.lead.channel(0, 0xB0 | channel, 7, min(127, round(volume * song.level)), order=0)
+        arr.lead.channel(0, 0xB0 | channel, 10, pan, order=0)
+        arr.lead.channel(0, 0xB0 | channel, 91, 48, order=0)
     arr.drums.channel(0, 0xB0 | DRUMS, 7, min(127, round(100 * song.level)), order=0)
     arr.drums.channel(0, 0xB0 | DRUMS, 91, 30, order=0)
 
