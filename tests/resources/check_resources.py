@@ -4,7 +4,8 @@
 1. Regenerating them (tools/gen_resources.py) reproduces every committed byte, and no
    committed file is left over that the generator no longer makes.
 2. Every bitmap has the size and bit depth the program expects; swatches show their colours;
-   the title strips are there; the cursor, icons and wave sounds have the right format.
+   the title strips are there and every letter in them stands apart from its neighbours;
+   the cursor, icons and wave sounds have the right format.
 3. The resource scripts name every resource and every file they name exists.
 
     /usr/bin/python3 tests/resources/check_resources.py [--root DIR]
@@ -23,7 +24,9 @@ import numpy as np
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 sys.path.insert(0, os.path.join(ROOT, "tools"))
 
+from resources.editions import load_editions  # noqa: E402
 from resources.fileformats import read_bmp, read_wav  # noqa: E402
+from resources.titles import display_name  # noqa: E402
 
 # name: (width, height, bits per pixel); the same in every edition
 SHARED_BITMAPS = {
@@ -51,6 +54,13 @@ COLOURS = [0x000000, 0xFF0000, 0x0000A0, 0xFFFF00, 0x006F00, 0xFF7F00, 0x30006F,
            0x8F8F8F, 0xC09F4F, 0xC09FFF, 0xFFCF7F, 0x9FFF7F, 0xFFFF9F, 0x00FFFF, 0xFF8FC0, 0xA06000]
 WAVES = {1: 447, 2: 449, 3: 454, 4: 451, 5: 50, 6: 49, 7: 409, 8: 105}
 LOOPS = (5, 6)
+# Next to the background music (about -22 dBFS RMS, peaks near -7 dBFS as FluidSynth renders
+# it) a sound that peaks in this range is heard without startling; the loops, which can run
+# for seconds during a long fill or clear, stay softer still.
+ONE_SHOT_PEAK_DB = (-16.0, -10.0)
+LOOP_PEAK_DB = -20.0
+LOOP_CENTROID_HZ = 500    # a loop above this is a whine or a buzz, not a soft low tone
+LOOP_FLUTTER_DB = 1.0     # level change across the loop's quarters: more is heard as flutter
 GENERATED_DIRS = ["editions/shared/bitmaps", "editions/shared/sounds"] + \
                  ["editions/%d/art" % n for n in range(1, 6)]
 
@@ -151,6 +161,7 @@ def check_edition(c, root, n):
         for i in range(1, 51):
             c.check(len(np.unique(strips[i].reshape(-1, 3), axis=0)) > 1, "edition %d: title strip %d is empty" % (n, i))
         c.check(len({s.tobytes() for s in strips[1:]}) == 50, "edition %d: two title strips are the same" % n)
+        check_title_letters(c, root, n, strips)
     for kind, name in (("WAVE", str(i)) for i in range(1, 9)):
         c.check((kind, name) in res, "edition %d has no wave %s" % (n, name))
     c.check(res.get(("WAVE", "CLEARWAVE")) == res.get(("WAVE", "7")), "CLEARWAVE is not the bytes of sound 7")
@@ -159,6 +170,21 @@ def check_edition(c, root, n):
     if c.check(icon is not None, "edition %d has no TWLIcon" % n):
         check_icon(c, read(root, icon), n)
     return {name: pictures.get(name) for name in ("IntroScr", "CopyRight", "DotPattern")}, icon
+
+
+def check_title_letters(c, root, n, strips):
+    """In a 10-pixel strip, letters whose ink touches read as another letter ("rn" as "m",
+    "rh" as "h"). Each strip must show as many separate column runs of ink as its title
+    has letters: a clear column between every two neighbours."""
+    pages = load_editions(root)[n]["pages"]
+    for k, name in enumerate(pages):
+        text = display_name(name, n)
+        strip = strips[k + 1]
+        ink = (strip != strip[0, 0]).any(axis=2).any(axis=0)
+        runs = np.flatnonzero(np.diff(np.concatenate([[0], ink.astype(int), [0]])) == 1)
+        letters = len(text.replace(" ", ""))
+        c.check(len(runs) == letters, "edition %d title %r: %d separate letters in the strip, %d in the title "
+                "(no clear column between some neighbours)" % (n, text, len(runs), letters))
 
 
 def check_icon(c, data, n):
@@ -201,8 +227,14 @@ def check_waves(c, root):
         c.check((tag, channels, rate, bits) == (1, 1, 22050, 16),
                 "wave %d: format %r, expected PCM mono 22050 Hz 16-bit" % (number, (tag, channels, rate, bits)))
         c.check(abs(len(x) / 22.05 - ms) <= 1.0, "wave %d lasts %.2f ms, expected %d" % (number, len(x) / 22.05, ms))
-        peak = np.abs(x.astype(int)).max()
-        c.check(0 < peak <= 32768 * 10 ** (-1 / 20), "wave %d peaks at %.2f dBFS" % (number, 20 * np.log10(max(peak, 1) / 32768)))
+        peak_db = 20 * np.log10(max(np.abs(x.astype(int)).max(), 1) / 32768)
+        if number in LOOPS:
+            c.check(peak_db <= LOOP_PEAK_DB, "loop %d peaks at %.1f dBFS, louder than a loop under the music "
+                    "should be" % (number, peak_db))
+            check_loop_tone(c, number, x)
+        else:
+            low, high = ONE_SHOT_PEAK_DB
+            c.check(low <= peak_db <= high, "wave %d peaks at %.1f dBFS, outside %g..%g" % (number, peak_db, low, high))
         if number in LOOPS:
             ends = max(abs(int(x[0])), abs(int(x[-1])))
             c.check(ends <= 0.01 * 32768, "loop %d starts or ends at %d, not near zero" % (number, ends))
@@ -212,6 +244,18 @@ def check_waves(c, root):
                     % (number, seam, steps.max()))
         else:
             c.check(abs(int(x[-1])) <= 0.01 * 32768, "wave %d does not end near zero" % number)
+
+
+def check_loop_tone(c, number, x):
+    """A loop plays over and over for as long as a fill or clear runs: it must be low and
+    steady. Any swell or pulse inside it repeats 20 times a second and is heard as a buzz."""
+    x = x.astype(float)
+    power = np.abs(np.fft.rfft(x)) ** 2
+    centroid = (power * np.fft.rfftfreq(len(x), 1 / 22050)).sum() / power.sum()
+    c.check(centroid <= LOOP_CENTROID_HZ, "loop %d centres at %.0f Hz, not a low tone" % (number, centroid))
+    quarters = [10 * np.log10(max((q ** 2).mean(), 1e-9)) for q in np.array_split(x, 4)]
+    c.check(max(quarters) - min(quarters) <= LOOP_FLUTTER_DB, "loop %d swells by %.1f dB within itself (flutter)"
+            % (number, max(quarters) - min(quarters)))
 
 
 def main():

@@ -179,6 +179,21 @@ def edition_sheet(files, n):
     return np.asarray(s.render())
 
 
+def titles_sheet(files):
+    """All 250 page-name strips at three times their size, one column per edition, for
+    reading every title letter by letter."""
+    zoom, gap = 3, 12
+    columns = [_art(files, n, "Titles")[TITLE_H:, :TITLE_W] for n in range(1, 6)]
+    out = Image.new("RGB", (5 * (TITLE_W * zoom + gap) + gap, 50 * TITLE_H * zoom + 2 * gap + 14), BG)
+    d = ImageDraw.Draw(out)
+    for n, strips in enumerate(columns):
+        x = gap + n * (TITLE_W * zoom + gap)
+        d.text((x, gap // 2), "Edition %d" % (n + 1), font=ImageFont.truetype(BOLD, 12), fill=(40, 40, 40))
+        img = Image.fromarray(strips).resize((TITLE_W * zoom, strips.shape[0] * zoom), Image.Resampling.NEAREST)
+        out.paste(img, (x, gap + 14))
+    return np.asarray(out)
+
+
 def _icon_preview(data):
     """The first (32 x 32) image of an .ico drawn over light grey."""
     import struct
@@ -218,7 +233,8 @@ def _save(arr, path):
 def write_sheets(files, root, out_dir):
     os.makedirs(out_dir, exist_ok=True)
     paths = [_save(colouring_screen(files, 1), os.path.join(out_dir, "colouring-screen.png")),
-             _save(dialogs_sheet(files), os.path.join(out_dir, "dialogs.png"))]
+             _save(dialogs_sheet(files), os.path.join(out_dir, "dialogs.png")),
+             _save(titles_sheet(files), os.path.join(out_dir, "titles.png"))]
     for n in range(1, 6):
         paths.append(_save(intro_screen(files, n), os.path.join(out_dir, "intro-%d.png" % n)))
         paths.append(_save(edition_sheet(files, n), os.path.join(out_dir, "edition-%d.png" % n)))

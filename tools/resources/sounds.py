@@ -1,5 +1,10 @@
 """The eight wave sounds, synthesised: four cheerful fill starts, two short seamless loops,
-the clear whoosh and a soft swatch pick. Mono 16-bit PCM at 22,050 Hz."""
+the clear whoosh and a soft swatch pick. Mono 16-bit PCM at 22,050 Hz.
+
+They are pitched low and mellow and kept as loud as the background music (about -22 dBFS
+RMS as FluidSynth renders it), so a fill chimes along with the song rather than over it:
+the one-shot sounds peak between -11 and -15 dBFS and the two loops, which can run for
+seconds, are soft steady tones about 7 dB under the music."""
 import numpy as np
 from scipy import signal
 
@@ -7,8 +12,8 @@ from .draw import noise
 
 RATE = 22050
 # sound number -> (length in ms, peak in dBFS)
-SOUNDS = {1: (447, -3.0), 2: (449, -3.0), 3: (454, -3.0), 4: (451, -5.0),
-          5: (50, -9.0), 6: (49, -9.0), 7: (409, -4.0), 8: (105, -8.0)}
+SOUNDS = {1: (447, -12.0), 2: (449, -14.0), 3: (454, -12.0), 4: (451, -14.5),
+          5: (50, -26.0), 6: (49, -23.0), 7: (409, -11.0), 8: (105, -14.0)}
 LOOPS = (5, 6)
 
 
@@ -20,12 +25,12 @@ def _t(n):
     return np.arange(n) / RATE
 
 
-def _mallet(n, start, freq, decay, partials=((1, 1.0), (4.0, 0.25), (9.2, 0.06))):
+def _mallet(n, start, freq, decay, partials, attack=0.003):
     """A marimba-like note starting at `start` seconds."""
     out = np.zeros(n)
     s = int(start * RATE)
     t = _t(n - s)
-    env = np.exp(-t / decay) * np.minimum(t / 0.003, 1)
+    env = np.exp(-t / decay) * np.minimum(t / attack, 1)
     for k, a in partials:
         out[s:] += a * np.sin(2 * np.pi * freq * k * t) * env ** (1 + 0.6 * (k > 1))
     return out
@@ -47,67 +52,65 @@ def _glide(n, f0, f1, vibrato_hz=0.0, vibrato_depth=0.0):
 
 
 def fill_arpeggio(n):
-    """Sound 1: a rising four-note marimba arpeggio."""
-    notes = (523.25, 659.25, 783.99, 1046.5)
-    x = sum(_mallet(n, 0.075 * i, f, 0.09 if i < 3 else 0.16) for i, f in enumerate(notes))
+    """Sound 1: a rising four-note marimba arpeggio, soft mallets."""
+    notes = (392.0, 493.88, 587.33, 783.99)
+    soft = ((1, 1.0), (4.0, 0.08))
+    x = sum(_mallet(n, 0.075 * i, f, 0.10 if i < 3 else 0.18, soft, attack=0.006) for i, f in enumerate(notes))
     return _fade(x)
 
 
 def fill_bubble(n):
-    """Sound 2: a bubbly upward 'bloop' with a little pop at the end."""
+    """Sound 2: a round upward 'bloop' with a little drop of water at the end."""
     t = _t(n)
-    phase = _glide(n, 260, 1150)
-    env = np.minimum(t / 0.02, 1) * np.exp(-t / 0.28)
-    wobble = 0.75 + 0.25 * np.sin(2 * np.pi * 16 * t)
-    x = np.sin(phase) * env * wobble + 0.25 * np.sin(2 * phase) * env
-    x += 0.6 * _mallet(n, 0.33, 1568.0, 0.04, ((1, 1.0),))
+    phase = _glide(n, 220, 520)
+    env = np.minimum(t / 0.03, 1) * np.exp(-t / 0.22)
+    x = np.sin(phase) * env + 0.12 * np.sin(2 * phase) * env
+    x += 0.5 * _mallet(n, 0.30, 784.0, 0.05, ((1, 1.0),), attack=0.004)
     return _fade(x)
 
 
 def fill_twinkle(n):
-    """Sound 3: a twinkling run down a pentatonic scale, bell-like."""
-    notes = (1567.98, 1318.51, 1174.66, 1046.5, 880.0, 783.99)
-    bell = ((1, 1.0), (2.76, 0.3), (5.4, 0.08))
-    x = sum(_mallet(n, 0.055 * i, f, 0.07 if i < 5 else 0.14, bell) for i, f in enumerate(notes))
+    """Sound 3: a twinkling run down a pentatonic scale, soft bells."""
+    notes = (1046.5, 880.0, 783.99, 659.25, 587.33, 523.25)
+    bell = ((1, 1.0), (2.76, 0.12))
+    x = sum(_mallet(n, 0.055 * i, f, 0.08 if i < 5 else 0.16, bell, attack=0.005) for i, f in enumerate(notes))
     return _fade(x)
 
 
 def fill_slide(n):
-    """Sound 4: a happy slide whistle going up."""
+    """Sound 4: a gentle slide whistle going up."""
     t = _t(n)
-    phase = _glide(n, 440, 1320, 7.0, 0.018)
-    env = np.minimum(t / 0.03, 1) * np.clip((t[-1] - t) / 0.12, 0, 1) * np.exp(-t / 0.25)
-    x = (np.sin(phase) + 0.18 * np.sin(3 * phase)) * env
+    phase = _glide(n, 330, 660, 5.0, 0.012)
+    env = np.minimum(t / 0.04, 1) * np.clip((t[-1] - t) / 0.15, 0, 1) * np.exp(-t / 0.3)
+    x = (np.sin(phase) + 0.06 * np.sin(3 * phase)) * env
     return _fade(x)
 
 
+def _steady_loop(n, partials):
+    """A steady tone that repeats seamlessly every n samples: each partial (whole cycles in the
+    loop, amplitude) runs with no envelope, so nothing flutters at the loop's own rate, and
+    the half-sample phase puts the loop point at a zero crossing."""
+    k = np.arange(n) + 0.5
+    return sum(a * np.sin(2 * np.pi * cycles * k / n) for cycles, a in partials)
+
+
 def fill_loop(n):
-    """Sound 5: one pulse of a soft bubbling hum; every partial has a whole number of cycles
-    in the loop and the pulse envelope is zero at both ends, so the loop is seamless."""
-    k = np.arange(n)
-    x = (np.sin(2 * np.pi * 30 * k / n) + 0.45 * np.sin(2 * np.pi * 45 * k / n)
-         + 0.2 * np.sin(2 * np.pi * 60 * k / n))
-    return x * np.sin(np.pi * k / n) ** 2
+    """Sound 5: a soft low 'ooh' near 220 Hz (11 cycles in the 50 ms loop) with two quiet
+    overtones, like a wooden flute held under the music."""
+    return _steady_loop(n, ((11, 1.0), (22, 0.25), (33, 0.06)))
 
 
 def clear_loop(n):
-    """Sound 6: one puff of a soft rushing noise. The noise is built circularly from whole
-    cycles (random phases in the 600..4000 Hz band) and the puff envelope is zero at the ends."""
-    spectrum = np.zeros(n // 2 + 1, dtype=complex)
-    freqs = np.fft.rfftfreq(n, 1 / RATE)
-    band = (freqs > 600) & (freqs < 4000)
-    phases = 2 * np.pi * noise(6006, (n // 2 + 1,))
-    spectrum[band] = np.exp(1j * phases[band]) / np.sqrt(freqs[band] / 600)
-    x = np.fft.irfft(spectrum, n)
-    k = np.arange(n)
-    return x * np.sin(np.pi * k / n) ** 2
+    """Sound 6: a soft major chord near 330, 410 and 490 Hz (16, 20 and 24 cycles in the
+    49 ms loop), the calm hum of the page being washed."""
+    return _steady_loop(n, ((16, 1.0), (20, 0.55), (24, 0.7)))
 
 
 def clear_whoosh(n):
-    """Sound 7: a whoosh that sweeps up and settles, like a wave washing the page clean."""
+    """Sound 7: a soft whoosh that sweeps up and settles, like a wave washing the page clean."""
     t = _t(n)
     white = noise(7007, (n,)) * 2 - 1
-    bands = (250, 500, 1000, 1800, 3000)
+    bands = (200, 350, 600, 900, 1300)
     # the sweep: centre band position over time, up to the top and back down a little
     pos = np.interp(t / t[-1], [0, 0.55, 1], [0, len(bands) - 1, 1.8])
     x = np.zeros(n)
@@ -122,9 +125,9 @@ def clear_whoosh(n):
 def swatch_pick(n):
     """Sound 8: a soft rounded 'pip' when a colour is picked."""
     t = _t(n)
-    phase = _glide(n, 990, 700)
-    env = np.minimum(t / 0.004, 1) * np.exp(-t / 0.03)
-    return _fade((np.sin(phase) + 0.15 * np.sin(2 * phase)) * env, 2, 15)
+    phase = _glide(n, 660, 520)
+    env = np.minimum(t / 0.006, 1) * np.exp(-t / 0.03)
+    return _fade((np.sin(phase) + 0.08 * np.sin(2 * phase)) * env, 2, 15)
 
 
 MAKERS = {1: fill_arpeggio, 2: fill_bubble, 3: fill_twinkle, 4: fill_slide,

@@ -10,6 +10,8 @@ PLATE = (255, 246, 220)   # the name plate's colour on the frame
 STRIP_H = 10
 BASELINE = 8
 WIDTH = 140
+LETTER_GAP = 1   # clear columns between two letters' ink
+WORD_GAP = 3
 
 # Page files have 8.3 names; these are the words the child sees for the cut-short ones.
 FULL_WORDS = {
@@ -59,15 +61,47 @@ def strip_font():
     return ImageFont.truetype(BOLD, 10)
 
 
+def _glyph(font, char):
+    """One character's crisp ink at this size: (mask rows x columns, left column of the
+    ink relative to the pen, advance). The mask is None for a character with no ink."""
+    img = Image.new("1", (STRIP_H * 4, STRIP_H), 0)
+    ImageDraw.Draw(img).text((STRIP_H, BASELINE), char, font=font, fill=1, anchor="ls")
+    ink = np.asarray(img, dtype=bool)
+    cols = np.flatnonzero(ink.any(axis=0))
+    if not len(cols):
+        return None, 0, font.getlength(char)
+    return ink[:, cols[0]:cols[-1] + 1], int(cols[0]) - STRIP_H, font.getlength(char)
+
+
+def layout_line(text, font):
+    """Places the letters as a pixel font does: one clear column between the ink of two
+    neighbours, three for a space. The font's own fractional advances, rounded to whole
+    pixels, leave some pairs touching at this size ("rn" reads as "m", "rh" as "h") and
+    others two columns apart. Returns [(left column of the ink, mask)], the first at 0."""
+    placed, x = [], 0
+    for char in text:
+        mask, _, _ = _glyph(font, char)
+        if mask is None:
+            x += WORD_GAP - LETTER_GAP
+            continue
+        placed.append((x, mask))
+        x += mask.shape[1] + LETTER_GAP
+    return placed
+
+
 def titles_bitmap(pages, edition, width=WIDTH):
     """The Titles bitmap: (51 * 10) rows; text is centred in the first 140 columns."""
-    img = Image.new("RGB", (width, STRIP_H * (len(pages) + 1)), PLATE)
-    d = ImageDraw.Draw(img)
-    d.fontmode = "1"   # crisp one-colour letters: antialiasing blurs 7-pixel capitals
+    out = np.empty((STRIP_H * (len(pages) + 1), width, 3), dtype=np.uint8)
+    out[:] = PLATE
     f = strip_font()
     for k, name in enumerate(pages):
         text = display_name(name, edition)
-        if f.getlength(text) > WIDTH - 2:
+        placed = layout_line(text, f)
+        ink_width = max(x + mask.shape[1] for x, mask in placed)
+        if ink_width > WIDTH - 4:
             raise ValueError("page name %r does not fit its strip" % text)
-        d.text((WIDTH // 2, STRIP_H * (k + 1) + BASELINE), text, font=f, fill=INK, anchor="ms")
-    return np.asarray(img, dtype=np.uint8).copy()
+        left = (WIDTH - ink_width) // 2
+        strip = out[STRIP_H * (k + 1):STRIP_H * (k + 2)]
+        for x, mask in placed:
+            strip[:, left + x:left + x + mask.shape[1]][mask] = INK
+    return out
