@@ -7,7 +7,7 @@ near legs and surface details. Each genus is a set of parameters (see genera.py)
 """
 import math
 
-from .svgkit import tube_sides, place, lerp
+from .svgkit import tube_sides, place, lerp, rotate
 
 
 def _along(side, f):
@@ -217,34 +217,42 @@ def _open_jaws(c, H, kind, angle):
 
 # ---------------------------------------------------------------- legs
 
-def pillar_leg(c, top, ground, w, bend=0.0, toes=True):
+def pillar_leg(c, top, ground, w, bend=0.0, toes=True, stride=0.0, lift=0.0):
+    """A column leg from `top` down to the ground; `stride` moves the foot forward, `lift` raises it."""
     x, y = top
-    c.tube([(x, y, w, w), (x + bend, (y + ground) / 2, w * 0.82, w * 0.82),
-            (x, ground - w * 0.55, w * 0.9, w * 0.9)])
+    g = ground - lift
+    fx = x + stride
+    c.tube([(x, y, w, w), ((x + fx) / 2 + bend, (y + g) / 2, w * 0.82, w * 0.82),
+            (fx, g - w * 0.55, w * 0.9, w * 0.9)])
     if toes:
         for dx in (-0.45, 0.05, 0.55):
-            c.line([(x + dx * w, ground + w * 0.05), (x + dx * w + 2, ground - 7)])
+            c.line([(fx + dx * w, g + w * 0.05), (fx + dx * w + 2, g - 7)])
 
 
-def bird_leg(c, hip, length, w, stride=0.0, sickle=False, toe_len=None):
-    """A theropod or ornithopod hind leg: thigh, shin, raised ankle and three toes."""
+def bird_leg(c, hip, length, w, stride=0.0, sickle=False, toe_len=None, lift=0.0, toe_angle=0.0):
+    """A theropod or ornithopod hind leg: thigh, shin, raised ankle and three toes.
+
+    `stride` swings the lower leg forward (negative: back), `lift` raises the foot off the
+    ground and `toe_angle` (degrees, positive = toes down) tilts a raised foot.
+    """
     hx, hy = hip
-    g = hy + length
-    knee = (hx + length * (0.32 + stride * 0.4), hy + length * 0.45)
-    ankle = (hx + length * (-0.08 + stride * 0.5), hy + length * 0.82)
+    g = hy + length - lift
+    knee = (hx + length * (0.32 + stride * 0.4) + lift * 0.35, hy + length * 0.45 - lift * 0.45)
+    ankle = (hx + length * (-0.08 + stride * 0.5), hy + length * 0.82 - lift * 0.85)
     foot = (hx + length * (0.02 + stride * 0.5), g - w * 0.25)
     c.tube([(hx, hy, w, w), (knee[0], knee[1], w * 0.6, w * 0.6),
             (ankle[0], ankle[1], w * 0.34, w * 0.34), (foot[0], foot[1], w * 0.3, w * 0.3)])
     tl = toe_len or length * 0.3
     fx = foot[0]
-    c.shape([(fx - w * 0.3, g - w * 0.55), (fx - w * 0.4, g), (fx + tl, g), (fx + tl * 0.92, g - w * 0.28),
-             (fx + tl * 0.45, g - w * 0.42), (fx + w * 0.2, g - w * 0.7)])
-    c.line([(fx + tl * 0.5, g - 1), (fx + tl * 0.62, g - w * 0.3)])
+    turn = lambda pts: rotate(pts, toe_angle, (fx, g - w * 0.3))
+    c.shape(turn([(fx - w * 0.3, g - w * 0.55), (fx - w * 0.4, g), (fx + tl, g), (fx + tl * 0.92, g - w * 0.28),
+                  (fx + tl * 0.45, g - w * 0.42), (fx + w * 0.2, g - w * 0.7)]))
+    c.line(turn([(fx + tl * 0.5, g - 1), (fx + tl * 0.62, g - w * 0.3)]))
     if sickle:
         sx, sy = foot[0] + tl * 0.25, g - w * 0.45
-        c.shape([(sx - w * 0.12, sy + w * 0.05), (sx + w * 0.05, sy - w * 0.65),
-                 (sx + w * 0.35, sy - w * 0.75), (sx + w * 0.2, sy - w * 0.5),
-                 (sx + w * 0.22, sy + w * 0.05)])
+        c.shape(turn([(sx - w * 0.12, sy + w * 0.05), (sx + w * 0.05, sy - w * 0.65),
+                      (sx + w * 0.35, sy - w * 0.75), (sx + w * 0.2, sy - w * 0.5),
+                      (sx + w * 0.22, sy + w * 0.05)]))
 
 
 def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0, thumb=False):
@@ -308,10 +316,23 @@ def body_spine(P):
 
 def dinosaur(c, P):
     """Draws one dinosaur from its parameters in the canvas's current frame."""
-    spine = body_spine(P)
+    pitch = P.get("pitch", 0)       # whole body tilted about the hip, nose up for positive degrees
+
+    def R(x, y):
+        return rotate([(x, y)], -pitch)[0] if pitch else (x, y)
+
+    spine = [R(x, y) + (t, b) for x, y, t, b in body_spine(P)]
+    # a tail swung down rests on the ground instead of sinking into it
+    spine = [(x, min(y, P["leg_len"] - 4 - b), t, b) for x, y, t, b in spine]
     top, bot, mid = tube_sides(spine)
     n = len(mid)
     quad = P.get("quad", True)
+    # leg poses: (stride, lift, toe angle) for far and near hind legs, (stride, lift) for the fore legs
+    bird_hind = not quad or P.get("hind") == "bird"
+    hind_far, hind_near = P.get("hind_pose", ((-0.45, 0, 0), (0.2, 0, 0)) if bird_hind else ((0, 0, 0), (0, 0, 0)))
+    fore_far, fore_near = P.get("fore_pose", ((0, 0), (0, 0)))
+    fore_legs = quad and P.get("fore", "pillar") == "pillar"
+    has_arms = P.get("arm_len") and not fore_legs
     leg_len = P["leg_len"]
     bl = P["body_len"]
     rise = P.get("shoulder_rise", 0)
@@ -363,15 +384,21 @@ def dinosaur(c, P):
 
     # far legs
     hip_leg_w = P["leg_w"]
-    if quad:
-        fore_top = (bl * 0.92 + 18, -rise + P["body_bot"] * 0.3)
-        pillar_leg(c, (22, P["body_bot"] * 0.3), ground - 6, hip_leg_w * 0.9, bend=P.get("bend", 6))
-        pillar_leg(c, fore_top, ground - 6, P.get("fore_w", hip_leg_w * 0.85) * 0.9, bend=-4)
+    fore_w = P.get("fore_w", hip_leg_w * 0.85)
+    if bird_hind:
+        st, lf, ta = hind_far
+        bird_leg(c, (8, 10), leg_len - 4, hip_leg_w * 0.9, stride=st, sickle=P.get("sickle"), lift=lf,
+                 toe_angle=ta)
     else:
-        bird_leg(c, (8, 10), leg_len - 4, hip_leg_w * 0.9, stride=-0.45, sickle=P.get("sickle"))
-        if P.get("arm_len"):
-            arm(c, (bl * 0.85 + 8, -rise + P["body_bot"] * 0.35), P["arm_len"], P["arm_w"] * 0.9,
-                angle=P.get("arm_angle", 60) + 12, fingers=P.get("fingers", 3), claw=P.get("claw", 1.0))
+        st, lf, _ = hind_far
+        pillar_leg(c, R(22, P["body_bot"] * 0.3), ground - 6, hip_leg_w * 0.9, bend=P.get("bend", 6),
+                   stride=st, lift=lf)
+    if fore_legs:
+        pillar_leg(c, R(bl * 0.92 + 18, -rise + P["body_bot"] * 0.3), ground - 6, fore_w * 0.9,
+                   bend=-4, stride=fore_far[0], lift=fore_far[1])
+    elif has_arms:
+        arm(c, R(bl * 0.85 + 8, -rise + P["body_bot"] * 0.35), P["arm_len"], P["arm_w"] * 0.9,
+            angle=P.get("arm_angle", 60) + 12, fingers=P.get("fingers", 3), claw=P.get("claw", 1.0))
 
     # tail, body and neck
     c.tube(spine)
@@ -438,19 +465,19 @@ def dinosaur(c, P):
     head(c, P["head"], (hx - P["neck_w"] * 0.3, hy), P["head_size"], P.get("head_angle", 0), P)
 
     # near legs
-    if quad:
-        fore_top = (bl * 0.92, -rise + P["body_bot"] * 0.3)
-        pillar_leg(c, (0, P["body_bot"] * 0.3), ground, hip_leg_w, bend=P.get("bend", 6))
-        pillar_leg(c, fore_top, ground, P.get("fore_w", hip_leg_w * 0.85), bend=-4)
+    if bird_hind:
+        st, lf, ta = hind_near
+        bird_leg(c, (0, 6), leg_len, hip_leg_w, stride=st, sickle=P.get("sickle"), lift=lf, toe_angle=ta)
     else:
-        bird_leg(c, (0, 6), leg_len, hip_leg_w, stride=0.2, sickle=P.get("sickle"))
-        if P.get("arm_len"):
-            arm(c, (bl * 0.85, -rise + P["body_bot"] * 0.35), P["arm_len"], P["arm_w"],
-                angle=P.get("arm_angle", 60), fingers=P.get("fingers", 3), claw=P.get("claw", 1.0),
-                thumb=P.get("thumb", False))
+        st, lf, _ = hind_near
+        pillar_leg(c, R(0, P["body_bot"] * 0.3), ground, hip_leg_w, bend=P.get("bend", 6), stride=st, lift=lf)
+    if fore_legs:
+        pillar_leg(c, R(bl * 0.92, -rise + P["body_bot"] * 0.3), ground, fore_w, bend=-4,
+                   stride=fore_near[0], lift=fore_near[1])
+    elif has_arms:
+        sx, sy = R(bl * 0.85, -rise + P["body_bot"] * 0.35)
         if P.get("wing"):
             # a fan of arm feathers hanging behind the forearm
-            sx, sy = bl * 0.85, -rise + P["body_bot"] * 0.35
             L = P["arm_len"]
             a1 = math.radians(P.get("arm_angle", 60))
             elbow = (sx + L * 0.5 * math.cos(a1), sy + L * 0.5 * math.sin(a1))
@@ -461,5 +488,5 @@ def dinosaur(c, P):
                 py = lerp(elbow[1], sy + L * 0.3, t)
                 pts += [(px - 4, py + 22 - 4 * k), (px - 12, py + 6)]
             c.shape(pts[:-1], smooth=False)
-            arm(c, (sx, sy), L, P["arm_w"], angle=P.get("arm_angle", 60), fingers=P.get("fingers", 3),
-                claw=P.get("claw", 1.0))
+        arm(c, (sx, sy), P["arm_len"], P["arm_w"], angle=P.get("arm_angle", 60), fingers=P.get("fingers", 3),
+            claw=P.get("claw", 1.0), thumb=P.get("thumb", False))
