@@ -114,6 +114,85 @@ class QualityBarCatchesFaults(unittest.TestCase):
         self.assertTrue(quality.format_problems(bytes(data), 1))
 
 
+def ring(lines, cx, cy, rx, ry):
+    """A closed 3-px ellipse outline."""
+    yy, xx = np.mgrid[0:460, 0:660]
+    d = ((xx - cx) / rx) ** 2 + ((yy - cy) / ry) ** 2
+    lines |= (d <= 1) & (d >= (1 - 3.0 / min(rx, ry)) ** 2)
+
+
+class ChildFacingFigures(unittest.TestCase):
+    def test_line_stopping_short_is_an_open_end_until_it_meets_a_line(self):
+        lines = sample_page()
+        lines[:, 600:603] = True                    # edge to edge: no ends
+        lines[440:443, 0:596] = True                # ground line from the edge, 4 px short of it
+        ends = quality.line_ends(lines)
+        self.assertEqual(len(ends), 1, ends)
+        x, y, gap = ends[0]
+        self.assertLessEqual(abs(x - 595), 3)
+        self.assertLessEqual(abs(y - 441), 2)
+        self.assertTrue(2 <= gap <= 6, gap)
+        self.assertEqual(quality.open_ends(lines, [(597, 438, "test")]), [])
+        self.assertEqual(len(quality.open_ends(lines, [(560, 438, "elsewhere")])), 1)
+        lines[440:443, 596:600] = True
+        self.assertEqual(quality.line_ends(lines), [])
+        lines[440:443, 0:2] = False                 # now 2 px short of the page edge
+        ends = quality.line_ends(lines)
+        self.assertEqual([(abs(e[0] - 2) <= 3, abs(e[1] - 441) <= 2) for e in ends], [(True, True)])
+
+    def test_gap_in_an_outline_is_found_but_rays_are_marks(self):
+        lines = np.zeros((460, 660), dtype=bool)
+        ring(lines, 300, 200, 120, 90)
+        for k in range(8):                          # sun rays: short free strokes
+            lines[30 + 10 * k:33 + 10 * k, 40:58] = True
+        self.assertEqual(quality.line_ends(lines), [])
+        lines[195:205, 410:425] = False             # cut the outline on the right
+        self.assertEqual(len(quality.line_ends(lines)), 2)
+
+    def test_gated_pages_fail_on_open_ends_and_crowding(self):
+        lines = sample_page()
+        lines[440:443, 0:596] = True
+        m = quality.measure(lines)
+        self.assertEqual(quality.failures(m), [])
+        self.assertIn("open line end", " ".join(quality.failures(m, gated=True)))
+        for k in range(30):                         # thirty 12 x 12 boxes
+            x, y = 20 + 20 * (k % 15), 300 + 20 * (k // 15)
+            lines[y:y + 15, x:x + 15] = True
+            lines[y + 3:y + 12, x + 3:x + 12] = False
+        m = quality.measure(lines)
+        self.assertIn("small areas", " ".join(quality.failures(m, gated=True)))
+
+    def test_small_means_under_300_px_or_narrow(self):
+        lines = np.zeros((460, 660), dtype=bool)
+        lines[450:453, :] = True                    # a 7-px strip along the bottom edge
+        lines[100:103, :] = True
+        lines[106:109, :] = True                    # a 3-px strip across the page
+        lines[200:218, 100:118] = True
+        lines[203:215, 103:115] = False             # a 12 x 12 box (144 px)
+        lines[200:224, 200:224] = True
+        lines[203:221, 203:221] = False             # an 18 x 18 box (324 px): not small
+        areas, small = quality.area_sizes(lines)
+        self.assertEqual(areas, 6)
+        self.assertEqual(small, 2)                  # the 3-px strip and the 12 x 12 box
+        lines[453:456, :] = True                    # the bottom strip now 4 px
+        self.assertEqual(quality.area_sizes(lines), (6, 3))
+
+    def test_silhouettes_compare_shapes_not_size_place_or_scenery(self):
+        a = np.zeros((460, 660), dtype=bool)
+        ring(a, 200, 200, 150, 60)
+        b = np.zeros((460, 660), dtype=bool)
+        ring(b, 450, 300, 100, 40)                  # same shape, smaller, elsewhere
+        b[420:423, :] = True                        # with a ground line
+        ring(b, 600, 50, 18, 18)                    # and a small sun
+        c = np.zeros((460, 660), dtype=bool)
+        ring(c, 330, 230, 50, 200)                  # a tall shape
+        n = {k: quality.normalised(quality.silhouette(v)) for k, v in (("a", a), ("b", b), ("c", c))}
+        self.assertGreater(quality.iou(n["a"], n["b"]), 0.9)
+        self.assertLess(quality.iou(n["a"], n["c"]), 0.5)
+        best = quality.most_alike([("a", a), ("b", b), ("c", c)])
+        self.assertEqual(best[1:], ("a", "b"))
+
+
 class Regeneration(unittest.TestCase):
     """The committed pages are exactly what the generator makes from its recipes."""
 
@@ -152,6 +231,24 @@ class CommittedPages(unittest.TestCase):
             if fails:
                 bad.append("%s: %s" % (os.path.basename(f), "; ".join(fails)))
         self.assertEqual(bad, [])
+
+    def test_gated_editions_meet_the_edition_targets(self):
+        files, _ = quality.default_files(complete=False)
+        for ed in sorted(quality.GATED):
+            rows, named = [], []
+            for f in files:
+                if quality.edition_of(f) == ed:
+                    kept = {}
+                    m, _ = quality.check_file(f, kept)
+                    rows.append(m)
+                    named.append((os.path.basename(f), kept[os.path.basename(f)]))
+            figures = quality.edition_figures(rows, named)
+            self.assertEqual(quality.edition_failures(figures), [], quality.summary_line(ed, figures))
+
+    def test_allowed_open_ends_name_real_pages_and_say_why(self):
+        allowed = quality.load_allowed()
+        known = {n for ed in range(1, 6) for n in editions.page_names(ed)}
+        self.assertEqual(sorted(set(allowed) - known), [])
 
     def test_choice_file_lists_every_page_present(self):
         for ed in range(1, 6):

@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """Quality bar for colouring pages.
 
-Usage: /usr/bin/python3 tools/pages/quality.py [--complete] [page files...]
-Without files, checks every page file under editions/*/pages. Prints one row per
-page and exits 1 if any page fails (with --complete, also if an edition folder
-lacks any of its fifty pages).
+Usage: /usr/bin/python3 tools/pages/quality.py [--complete] [--edition N] [--ends] [page files...]
+Without files, checks every page file under editions/*/pages (with --edition N,
+only that edition's). Prints one row per page, a summary line per edition, and
+exits 1 if any page fails (with --complete, also if an edition folder lacks any
+of its fifty pages). --ends also lists every open line end found, with its
+position, so it can be reviewed or added to open-ends.tsv.
 
 A page passes when: it is a valid 1-bit page of its edition (signature, headers,
 size, page-clean flag 0) that the program can load; its outlines are 2 to 4 px wide
@@ -12,11 +14,26 @@ size, page-clean flag 0) that the program can load; its outlines are 2 to 4 px w
 leak through a diagonal); no paper area is under 30 px; at least 6 areas have
 150 px or more; line pixels are 2 % to 35 % of the page; no area covers more
 than 92 % of the page.
+
+Three child-facing figures are measured on every page as well:
+- open line ends: ends of the thinned line drawing that meet no other line and
+  not the page edge (a line meant to divide that stops short lets two areas fill
+  together). Intended open ends (whiskers, grass blades) are listed by page and
+  approximate position in open-ends.tsv beside this file.
+- small areas: paper areas under 300 px, or so narrow that no disc 8 px across
+  fits (largest distance from any of its pixels to a line or the page edge under
+  4 px, so straight strips up to 6 px wide): hard to hit with a child's mouse.
+  Target: at most 20 per page and under 15 % of all areas of an edition.
+- silhouette overlap: how alike two pages of an edition look in outline (see
+  silhouette()); target: every pair under 70 % intersection over union.
+For the editions in GATED, open ends and too many small areas fail a page, and
+the edition-wide figures fail the edition; elsewhere they are reported only.
 """
 import glob
 import os
 import struct
 import sys
+from collections import deque
 
 import numpy as np
 from scipy import ndimage as ndi
@@ -35,6 +52,22 @@ FILLABLE = 150
 MIN_FILLABLE = 6
 MIN_INK, MAX_INK = 0.02, 0.35
 MAX_SHARE = 0.92
+
+# Editions whose pages must also pass the line-end and small-area checks (and
+# whose edition figures must meet their targets). Add an edition once it passes.
+GATED = set()
+
+SMALL_AREA = 300            # px: an area smaller than this is hard to hit
+NARROW_RADIUS = 4           # px: areas where no pixel is this far from a line are narrow
+MAX_SMALL_PER_PAGE = 20
+MAX_SMALL_SHARE = 0.15
+MAX_SILHOUETTE_IOU = 0.70
+
+SPUR = 8                    # px along the thinned line: a shorter branch off a junction is a corner stub
+MARK = 40                   # px of thinned line: a free-standing stroke this short is a mark (a ray, a dash)
+OWN_STROKE = 14             # px along the line from its end: the end's own stroke, not another line
+ALLOW_RADIUS = 12           # px: an allow-list entry matches ends this close to its position
+ALLOW_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "open-ends.tsv")
 
 
 def edition_of(path):
@@ -65,8 +98,9 @@ def format_problems(data, edition):
     return problems
 
 
-def measure(lines):
-    """Figures of one page: lines is bool (460, 660), True = line."""
+def measure(lines, allowed_here=()):
+    """Figures of one page: lines is bool (460, 660), True = line; allowed_here
+    is the page's list of reviewed open ends."""
     paper = ~lines
     lab4, n4 = ndi.label(paper, FOUR)
     _, n8 = ndi.label(paper, EIGHT)
@@ -81,10 +115,209 @@ def measure(lines):
         fillable=int((sizes >= FILLABLE).sum()),
         ink=float(lines.mean()),
         largest=float(sizes.max() / lines.size) if sizes.size else 0.0,
+        ends=open_ends(lines, allowed_here),
+        small=area_sizes(lines)[1],
     )
 
 
-def failures(m):
+# ---- open line ends -------------------------------------------------------
+
+NEIGHBOURS = [(-1, -1), (-1, 0), (-1, 1), (0, -1), (0, 1), (1, -1), (1, 0), (1, 1)]
+
+
+def _walk(skel, start, limit):
+    """Geodesic distances along the thinned lines from start, up to limit steps."""
+    h, w = skel.shape
+    dist = {start: 0}
+    todo = deque([start])
+    while todo:
+        y, x = todo.popleft()
+        d = dist[(y, x)]
+        if d == limit:
+            continue
+        for dy, dx in NEIGHBOURS:
+            q = (y + dy, x + dx)
+            if 0 <= q[0] < h and 0 <= q[1] < w and skel[q] and q not in dist:
+                dist[q] = d + 1
+                todo.append(q)
+    return dist
+
+
+def _clusters(points):
+    """Number of 8-connected groups among a few pixels."""
+    points, groups = set(points), 0
+    while points:
+        groups += 1
+        todo = [points.pop()]
+        while todo:
+            y, x = todo.pop()
+            for dy, dx in NEIGHBOURS:
+                q = (y + dy, x + dx)
+                if q in points:
+                    points.remove(q)
+                    todo.append(q)
+    return groups
+
+
+def line_ends(lines):
+    """Open ends of the line drawing: [(x, y, gap)], page coordinates of the end
+    of the thinned line and gap = px of paper from the stroke's tip to the
+    nearest other line or the page edge.
+
+    The page edge counts as a line: the drawing is thinned inside a 1-px frame,
+    so a line that reaches the edge joins the frame and has no end there. An end
+    within SPUR px (along the line) of a junction is a stub of the thinning at a
+    corner or an overshoot, not an end in open space. Marks (free-standing
+    strokes up to MARK px long: sun rays, dashes, seeds) divide nothing and have
+    no ends here.
+    """
+    h, w = lines.shape
+    framed = np.pad(lines, 1, constant_values=True)
+    skel = morphology.skeletonize(framed)
+    count = ndi.convolve(skel.astype(np.uint8), EIGHT.astype(np.uint8), mode="constant") - 1
+    ends = skel & (count <= 1)
+    pieces, n = ndi.label(skel, EIGHT)
+    length = np.bincount(pieces.ravel(), minlength=n + 1)
+    ys, xs = np.nonzero(ends & (length[pieces] > MARK))
+    out = []
+    for y, x in zip(ys, xs):
+        dist = _walk(skel, (y, x), SPUR + 2)
+        front = [p for p, d in dist.items() if d == SPUR + 2]
+        if _clusters(front) >= 2:
+            continue                        # branches within SPUR px: a stub at a junction
+        out.append((int(x) - 1, int(y) - 1, _gap(framed, skel, (y, x))))
+    return out
+
+
+def _gap(framed, skel, end):
+    """Px of paper between an end's stroke tip and the nearest other line (frame included)."""
+    y, x = end
+    r = OWN_STROKE + 12
+    y0, y1, x0, x1 = max(0, y - r), min(framed.shape[0], y + r + 1), max(0, x - r), min(framed.shape[1], x + r + 1)
+    own_skel = np.zeros((y1 - y0, x1 - x0), dtype=bool)
+    for (py, px) in _walk(skel, end, OWN_STROKE):
+        if y0 <= py < y1 and x0 <= px < x1:
+            own_skel[py - y0, px - x0] = True
+    win = framed[y0:y1, x0:x1]
+    # The own stroke: line pixels around the end's last OWN_STROKE px of thinned line.
+    own = win & ndi.binary_dilation(own_skel, EIGHT, iterations=3)
+    other = win & ~own
+    if not other.any():
+        return r
+    d = ndi.distance_transform_edt(~other)[y - y0, x - x0]
+    tip = ndi.distance_transform_edt(own)[y - y0, x - x0]   # end pixel to the stroke's own edge
+    return max(0, int(round(d - tip)))
+
+
+def load_allowed(path=ALLOW_FILE):
+    """The reviewed open ends: {page name: [(x, y, why)]}."""
+    allowed = {}
+    if not os.path.exists(path):
+        return allowed
+    with open(path, encoding="utf-8") as f:
+        for n, row in enumerate(f.read().splitlines()):
+            if not row.strip() or row.startswith("#") or n == 0:
+                continue
+            cols = row.split("\t")
+            if len(cols) < 4 or not cols[3].strip():
+                raise ValueError("%s line %d: want page, x, y, reason" % (path, n + 1))
+            allowed.setdefault(cols[0], []).append((int(cols[1]), int(cols[2]), cols[3]))
+    return allowed
+
+
+def open_ends(lines, allowed_here=()):
+    """Line ends not covered by an allow-list entry of this page."""
+    return [e for e in line_ends(lines)
+            if not any(abs(e[0] - ax) <= ALLOW_RADIUS and abs(e[1] - ay) <= ALLOW_RADIUS
+                       for ax, ay, _ in allowed_here)]
+
+
+# ---- small areas ----------------------------------------------------------
+
+def area_sizes(lines):
+    """(count of paper areas, count of small ones): under SMALL_AREA px or narrow.
+
+    Narrow: every pixel of the area lies closer than NARROW_RADIUS px to a line or
+    the page edge, so no disc 8 px across fits inside it.
+    """
+    lab, n = ndi.label(~lines, FOUR)
+    if n == 0:
+        return 0, 0
+    sizes = np.bincount(lab.ravel(), minlength=n + 1)[1:]
+    room = ndi.distance_transform_edt(np.pad(~lines, 1, constant_values=False))[1:-1, 1:-1]
+    widest = ndi.maximum(room, lab, index=np.arange(1, n + 1))
+    small = (sizes < SMALL_AREA) | (np.asarray(widest) < NARROW_RADIUS)
+    return int(n), int(small.sum())
+
+
+# ---- silhouettes ----------------------------------------------------------
+
+SIL_HEIGHT = 120
+
+
+def silhouette(lines):
+    """The page's subject as a filled shape.
+
+    Everything the paper does not reach from the page edge (lines and enclosed
+    areas), opened with a 7-px disc so free-standing strokes (a ground line,
+    grass blades, rays) drop out, keeping the pieces at least a fifth the size of
+    the largest (so a small sun or cloud does not count as subject).
+    """
+    lab, n = ndi.label(~lines, FOUR)
+    border = np.unique(np.concatenate([lab[0], lab[-1], lab[:, 0], lab[:, -1]]))
+    filled = ~np.isin(lab, border[border > 0])
+    solid = ndi.binary_opening(filled, morphology.disk(3))
+    parts, m = ndi.label(solid, EIGHT)
+    if m == 0:
+        return solid
+    sizes = np.bincount(parts.ravel())[1:]
+    keep = np.zeros(m + 1, dtype=bool)
+    keep[1:] = sizes >= sizes.max() / 5
+    return keep[parts]
+
+
+def normalised(sil):
+    """The silhouette cropped, scaled to SIL_HEIGHT px tall; with its centroid."""
+    from PIL import Image
+    ys, xs = np.nonzero(sil)
+    if ys.size == 0:
+        return np.zeros((SIL_HEIGHT, 1), dtype=bool), (SIL_HEIGHT / 2, 0.5)
+    crop = sil[ys.min():ys.max() + 1, xs.min():xs.max() + 1]
+    width = max(1, int(round(crop.shape[1] * SIL_HEIGHT / crop.shape[0])))
+    img = Image.fromarray(crop.astype(np.uint8) * 255).resize((width, SIL_HEIGHT), Image.BILINEAR)
+    small = np.asarray(img) >= 128
+    cy, cx = ndi.center_of_mass(small) if small.any() else (SIL_HEIGHT / 2, width / 2)
+    return small, (cy, cx)
+
+
+def iou(a, b):
+    """Intersection over union of two normalised silhouettes laid centroid on centroid."""
+    (ma, (ay, ax)), (mb, (by, bx)) = a, b
+    dx = int(round(ax - bx))
+    dy = int(round(ay - by))
+    x0, y0 = min(0, dx), min(0, dy)
+    x1, y1 = max(ma.shape[1], dx + mb.shape[1]), max(ma.shape[0], dy + mb.shape[0])
+    A = np.zeros((y1 - y0, x1 - x0), dtype=bool)
+    B = np.zeros_like(A)
+    A[-y0:-y0 + ma.shape[0], -x0:-x0 + ma.shape[1]] = ma
+    B[dy - y0:dy - y0 + mb.shape[0], dx - x0:dx - x0 + mb.shape[1]] = mb
+    union = (A | B).sum()
+    return float((A & B).sum() / union) if union else 0.0
+
+
+def most_alike(named_lines):
+    """(iou, name a, name b) of the most alike pair of pages, by silhouette."""
+    norm = [(name, normalised(silhouette(l))) for name, l in named_lines]
+    best = (0.0, "", "")
+    for i in range(len(norm)):
+        for j in range(i + 1, len(norm)):
+            v = iou(norm[i][1], norm[j][1])
+            if v > best[0]:
+                best = (v, norm[i][0], norm[j][0])
+    return best
+
+
+def failures(m, gated=False):
     out = []
     if not MIN_WIDTH <= m["width"] <= MAX_WIDTH:
         out.append("outline width %.1f" % m["width"])
@@ -98,11 +331,27 @@ def failures(m):
         out.append("line share %.1f%%" % (100 * m["ink"]))
     if m["largest"] > MAX_SHARE:
         out.append("one area covers %.0f%%" % (100 * m["largest"]))
+    if gated and m["ends"]:
+        out.append("%d open line end(s) at %s" % (len(m["ends"]), " ".join(
+            "(%d,%d)" % (x, y) for x, y, _ in m["ends"][:6])))
+    if gated and m["small"] > MAX_SMALL_PER_PAGE:
+        out.append("%d small areas (at most %d)" % (m["small"], MAX_SMALL_PER_PAGE))
     return out
 
 
-def check_file(path):
-    """Returns (figures or None, list of failures)."""
+_ALLOWED = None
+
+
+def allowed_for(name):
+    global _ALLOWED
+    if _ALLOWED is None:
+        _ALLOWED = load_allowed()
+    return _ALLOWED.get(name, [])
+
+
+def check_file(path, lines_out=None):
+    """Returns (figures or None, list of failures). With lines_out (a dict), keeps
+    the page's lines there by file name for the edition figures."""
     with open(path, "rb") as f:
         data = f.read()
     problems = format_problems(data, edition_of(path))
@@ -112,8 +361,39 @@ def check_file(path):
         _, _, lines = pagefile.decode_page(data)
     except ValueError as e:
         return None, problems + [str(e)]
-    m = measure(lines)
-    return m, problems + failures(m)
+    name = os.path.basename(path)
+    if lines_out is not None:
+        lines_out[name] = lines
+    m = measure(lines, allowed_for(name))
+    return m, problems + failures(m, edition_of(path) in GATED)
+
+
+def edition_figures(rows, named_lines):
+    """Edition summary from its pages' figures: rows = [figures], named_lines = [(name, lines)]."""
+    areas = sum(m["areas4"] for m in rows)
+    small = sum(m["small"] for m in rows)
+    return dict(pages=len(rows), ends=sum(len(m["ends"]) for m in rows),
+                pages_with_ends=sum(bool(m["ends"]) for m in rows),
+                areas=areas, small=small, share=small / areas if areas else 0.0,
+                crowded=sum(m["small"] > MAX_SMALL_PER_PAGE for m in rows),
+                alike=most_alike(named_lines))
+
+
+def edition_failures(f):
+    out = []
+    if f["share"] >= MAX_SMALL_SHARE:
+        out.append("small areas %.1f%% of all" % (100 * f["share"]))
+    if f["alike"][0] >= MAX_SILHOUETTE_IOU:
+        out.append("%s and %s look alike (%.0f%%)" % (f["alike"][1], f["alike"][2], 100 * f["alike"][0]))
+    return out
+
+
+def summary_line(ed, f):
+    return ("edition %d: %d pages; open line ends %d on %d pages; small areas %d of %d (%.1f%%), "
+            "%d pages over %d; most alike %s / %s %.0f%%" % (
+                ed, f["pages"], f["ends"], f["pages_with_ends"], f["small"], f["areas"],
+                100 * f["share"], f["crowded"], MAX_SMALL_PER_PAGE, f["alike"][1], f["alike"][2],
+                100 * f["alike"][0]))
 
 
 def default_files(complete):
@@ -131,27 +411,55 @@ def default_files(complete):
 
 
 def main(argv):
-    complete = "--complete" in argv
-    paths = [a for a in argv if not a.startswith("--")]
-    extra = []
+    import argparse
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--complete", action="store_true")
+    ap.add_argument("--edition", type=int, action="append", default=[])
+    ap.add_argument("--ends", action="store_true", help="list every open line end")
+    ap.add_argument("paths", nargs="*")
+    a = ap.parse_args(argv)
+    paths, extra = a.paths, []
     if not paths:
-        paths, extra = default_files(complete)
+        paths, extra = default_files(a.complete)
+    if a.edition:
+        paths = [p for p in paths if edition_of(p) in a.edition]
+        extra = [e for e in extra if any(os.sep + str(ed) + os.sep in e for ed in a.edition)]
     bad = 0
-    print("%-14s %5s %6s %6s %6s %6s %6s %6s  %s" % ("page", "width", "areas", "small", "fill", "ink%", "max%", "ed", "result"))
+    per_edition = {}
+    print("%-14s %5s %6s %6s %6s %6s %6s %6s %5s %5s  %s" % (
+        "page", "width", "areas", "min", "fill", "ink%", "max%", "ed", "ends", "small", "result"))
     for p in paths:
-        m, fails = check_file(p)
+        kept = {}
+        m, fails = check_file(p, kept)
         name = os.path.basename(p)
         if m is None:
             print("%-14s %s" % (name, "FAIL: " + "; ".join(fails)))
         else:
-            print("%-14s %5.1f %6d %6d %6d %6.1f %6.1f %6s  %s" % (
+            print("%-14s %5.1f %6d %6d %6d %6.1f %6.1f %6s %5d %5d  %s" % (
                 name, m["width"], m["areas4"], m["smallest"], m["fillable"], 100 * m["ink"],
-                100 * m["largest"], edition_of(p), "ok" if not fails else "FAIL: " + "; ".join(fails)))
+                100 * m["largest"], edition_of(p), len(m["ends"]), m["small"],
+                "ok" if not fails else "FAIL: " + "; ".join(fails)))
+            if a.ends:
+                for x, y, gap in m["ends"]:
+                    print("    open end %s\t%d\t%d\tgap %d px" % (name, x, y, gap))
+            rows, named = per_edition.setdefault(edition_of(p), ([], []))
+            rows.append(m)
+            named.append((name, kept[name]))
         bad += bool(fails)
     for e in extra:
         print("FAIL: " + e)
-    print("%d page(s) checked, %d failed%s" % (len(paths), bad, ", %d folder problem(s)" % len(extra) if extra else ""))
-    return 1 if bad or extra or not paths else 0
+    ed_bad = 0
+    for ed in sorted(k for k in per_edition if k):
+        f = edition_figures(*per_edition[ed])
+        fails = edition_failures(f)
+        gated = ed in GATED
+        print(summary_line(ed, f) + (": ok" if not fails else (": FAIL: " if gated else ": over target: ")
+                                     + "; ".join(fails)))
+        ed_bad += bool(fails) and gated
+    print("%d page(s) checked, %d failed%s%s" % (
+        len(paths), bad, ", %d folder problem(s)" % len(extra) if extra else "",
+        ", %d edition(s) failed" % ed_bad if ed_bad else ""))
+    return 1 if bad or extra or ed_bad or not paths else 0
 
 
 if __name__ == "__main__":
