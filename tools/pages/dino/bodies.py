@@ -89,6 +89,24 @@ MOUTHS = {
     "dome": [(0.95, 0.06), (0.65, 0.1)],
 }
 
+MOUTH_PX = 34     # page px: a mouth this short stands free as a mark, not a line left open
+
+
+def _short_mouth(pts, length):
+    """The mouth line from just behind the snout tip, cut to `length` head units."""
+    pts = [(pts[0][0] - 0.06, pts[0][1])] + list(pts[1:])
+    out, left = [pts[0]], length
+    for a, b in zip(pts, pts[1:]):
+        d = math.hypot(b[0] - a[0], b[1] - a[1])
+        if d >= left:
+            t = left / d
+            out.append((a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t))
+            break
+        out.append(b)
+        left -= d
+    return out
+
+
 EYES = {"rex": (0.42, -0.18), "croc": (0.32, -0.15), "duck": (0.42, -0.14), "cerat": (0.42, -0.12),
         "parrot": (0.45, -0.15), "ankylo": (0.45, -0.14), "brachio": (0.5, -0.2),
         "box": (0.5, -0.2)}
@@ -137,9 +155,11 @@ def head(c, kind, at, size, angle, P):
                 side = 0.12
                 c.shape(H([ring(a - side, 0.85), ring(a, 1.0, ln * grow), ring(a + side, 0.85)]), smooth=False)
         if frill.get("bumps"):
-            for t in range(-100, 101, 25):
-                c.circle(*H([ring(math.radians(t))])[0], 0.075 * size)
-        c.shape(H([ring(math.radians(a)) for a in range(0, 360, 15)]))
+            # a scalloped rim: the bumps are part of the frill's own outline, not separate specks
+            c.shape(H([ring(math.radians(a), 1.0, 0.1 * abs(math.sin(math.radians(a) * 9)))
+                       for a in range(0, 360, 4)]))
+        else:
+            c.shape(H([ring(math.radians(a)) for a in range(0, 360, 15)]))
         if frill.get("rim", True):
             c.shape(H([ring(math.radians(a), 0.74) for a in range(0, 360, 15)]))
         for wu, wv in frill.get("windows", []):
@@ -171,11 +191,11 @@ def head(c, kind, at, size, angle, P):
                    (mid[0] + w * 0.55, mid[1]), (base[0] + w, base[1] + 0.04)]))
     mouth = MOUTHS.get(kind)
     if mouth and not roar:
-        c.line(H(mouth), smooth=True)
+        c.line(H(_short_mouth(mouth, MOUTH_PX / (size * c.tf[2]))), smooth=True)
     ex, ey = P.get("eye", EYES.get(kind, (0.42, -0.16)))
     # a round eye with its pupil looking forward; the ring of white stays big enough to colour
     scale = c.tf[2]
-    ring = max(7.5, min(10.0, 0.075 * size * scale)) / scale
+    ring = max(12.5, min(13.5, 0.09 * size * scale)) / scale
     ex_, ey_ = H([(ex, ey)])[0]
     c.circle(ex_, ey_, ring)
     fx, fy = H([(ex + 0.6 * ring / size, ey)])[0]
@@ -202,15 +222,15 @@ def _open_jaws(c, H, kind, angle):
              (0.95 * L, 0.12), (0.55 * L, 0.12), (0.2, 0.14), (-0.05, 0.25)]
     tip_low = swing([jaw_top[-1]])[0]
     c.shape(H([hinge, (0.98 * L, 0.1), tip_low]), smooth=False)          # inside of the mouth
-    n = 4
+    n = 3
     for k in range(n):                                                   # upper teeth
         x0 = 0.32 + (0.9 * L - 0.32) * k / n
         x1 = x0 + (0.9 * L - 0.32) / n * 0.8
-        c.polygon(H([(x0, 0.1), ((x0 + x1) / 2, 0.23), (x1, 0.1)]))
+        c.polygon(H([(x0, 0.1), ((x0 + x1) / 2, 0.23), (x1, 0.1)]), fill="#000")
     for k in range(n - 1):                                               # lower teeth
         x0 = 0.38 + (0.88 * L - 0.38) * k / (n - 1)
         x1 = x0 + (0.88 * L - 0.38) / (n - 1) * 0.75
-        c.polygon(H(swing([(x0, 0.14), ((x0 + x1) / 2, 0.02), (x1, 0.14)])))
+        c.polygon(H(swing([(x0, 0.14), ((x0 + x1) / 2, 0.02), (x1, 0.14)])), fill="#000")
     c.shape(H(lower))
     c.shape(H(upper))
 
@@ -225,8 +245,9 @@ def pillar_leg(c, top, ground, w, bend=0.0, toes=True, stride=0.0, lift=0.0):
     c.tube([(x, y, w, w), ((x + fx) / 2 + bend, (y + g) / 2, w * 0.82, w * 0.82),
             (fx, g - w * 0.55, w * 0.9, w * 0.9)])
     if toes:
-        for dx in (-0.45, 0.05, 0.55):
-            c.line([(fx + dx * w, g + w * 0.05), (fx + dx * w + 2, g - 7)])
+        for dx in (-0.35, 0.05, 0.45):
+            # short toe marks standing free of the foot's outline
+            c.line([(fx + dx * w, g - 2), (fx + dx * w + 2, g - 8)])
 
 
 def bird_leg(c, hip, length, w, stride=0.0, sickle=False, toe_len=None, lift=0.0, toe_angle=0.0):
@@ -247,7 +268,7 @@ def bird_leg(c, hip, length, w, stride=0.0, sickle=False, toe_len=None, lift=0.0
     turn = lambda pts: rotate(pts, toe_angle, (fx, g - w * 0.3))
     c.shape(turn([(fx - w * 0.3, g - w * 0.55), (fx - w * 0.4, g), (fx + tl, g), (fx + tl * 0.92, g - w * 0.28),
                   (fx + tl * 0.45, g - w * 0.42), (fx + w * 0.2, g - w * 0.7)]))
-    c.line(turn([(fx + tl * 0.5, g - 1), (fx + tl * 0.62, g - w * 0.3)]))
+    c.line(turn([(fx + tl * 0.5, g - 4), (fx + tl * 0.56, g - w * 0.22)]))
     if sickle:
         sx, sy = foot[0] + tl * 0.25, g - w * 0.45
         c.shape(turn([(sx - w * 0.12, sy + w * 0.05), (sx + w * 0.05, sy - w * 0.65),
@@ -268,7 +289,7 @@ def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0, thumb=Fa
         fw = max(2.5, w * 0.4)
         px, py = -math.sin(fa) * fw, math.cos(fa) * fw
         tip = (hand[0] + fl * math.cos(fa), hand[1] + fl * math.sin(fa))
-        if fw >= 4:       # big enough to colour: a white finger with a pointed claw
+        if fw >= 6:       # big enough to colour: a white finger with a pointed claw
             c.tube([(hand[0], hand[1], fw, fw), (tip[0], tip[1], 1.5, 1.5)])
         else:             # small hands: solid black claws
             c.polygon([(hand[0] + px, hand[1] + py), tip, (hand[0] - px, hand[1] - py)], fill="#000")
@@ -456,9 +477,12 @@ def dinosaur(c, P):
             c.line([(pt[0], pt[1] - 1), ((pt[0] + pb[0]) / 2 + 4, (pt[1] + pb[1]) / 2),
                     (pb[0], pb[1] + 1)], smooth=True)
     if P.get("belly_line", True) and quad:
+        # the belly band: its line leaves the underside and returns to it, so the band is closed
         seg = [p for p in bot if -P["tail_len"] * 0.3 < p[0] < bl * 0.95]
-        if seg:
-            c.line([(p[0], p[1] - P["body_bot"] * 0.3) for p in seg[::3]], smooth=True)
+        if len(seg) > 12:
+            off = P["body_bot"] * 0.3
+            mid = [(p[0], p[1] - off) for p in seg[4:-4:3]]
+            c.line([(seg[0][0], seg[0][1] + 2)] + mid + [(seg[-1][0], seg[-1][1] + 2)], smooth=True)
 
     # head
     hx, hy = spine[-1][0], spine[-1][1]

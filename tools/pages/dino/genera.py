@@ -363,9 +363,9 @@ def page_svg(stem):
                     and _covered(taken, fx - 25, GROUND - 150, fx + 25, GROUND - 10) < 0.05:
                 scenery.palm(c, fx, GROUND + 4, 190, flip=fx > 330)
             elif order % 5 == 2:
-                scenery.grass(c, fx, GROUND + 6, blades=7, h=105)
+                scenery.grass(c, fx, GROUND + 6, blades=5, h=105)
             else:
-                scenery.fern(c, fx, GROUND + 8, 1.05, flip=fx > 330)
+                scenery.fern(c, fx, GROUND + 8, 0.95, flip=fx > 330)
             taken[GROUND - 120:GROUND + 20, max(0, fx - 100):fx + 100] = True
             ferns += 1
     rocks = 0

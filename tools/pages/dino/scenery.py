@@ -74,10 +74,28 @@ def frond(c, base, length, angle, width=16, pairs=5, bend=0.25):
     c.line([at(i / 20) for i in range(21)])
 
 
+def leaf(c, base, length, angle, width=24, bend=0.2):
+    """One broad pointed leaf from `base`, curving over at the tip: a single area big enough to fill."""
+    a = math.radians(angle)
+    ux, uy = math.cos(a), -math.sin(a)
+    nx, ny = -uy, ux
+    side = 1 if angle < 90 else -1
+    left, right = [], []
+    for k in range(9):
+        t = k / 8
+        off = bend * length * t * t * side
+        cx, cy = base[0] + ux * length * t + nx * off, base[1] + uy * length * t + ny * off
+        w = width / 2 * math.sin(math.pi * min(1.0, 0.12 + 0.88 * t)) ** 0.7
+        left.append((cx + nx * w, cy + ny * w))
+        right.append((cx - nx * w, cy - ny * w))
+    c.shape([base] + left[1:-1] + [left[-1]] + right[-2:0:-1])
+
+
 def fern(c, x, y, size=1.0, flip=False):
-    for ang, ln in ((128, 105), (52, 105), (92, 125)):
+    """A low bush of five broad leaves fanned from one spot."""
+    for ang, ln in ((142, 72), (38, 72), (118, 98), (62, 98), (90, 110)):
         a = ang if not flip else 180 - ang
-        frond(c, (x, y), ln * size, a, width=18 * size, pairs=4, bend=0.12)
+        leaf(c, (x, y), ln * size, a, width=30 * size, bend=0.18)
 
 
 def volcano(c, x, y, w=200, h=120):
@@ -94,18 +112,17 @@ def palm(c, x, y, h=170, flip=False):
         t = k / 5
         px, py = x + (top[0] - x) * t, y + 6 + (top[1] - y - 6) * t
         c.line([(px - 10, py + 3), (px + 10, py - 3)])
-    for ang in (20, 70, 115, 165):
-        frond(c, top, 90, ang, width=15, pairs=3, bend=0.3)
+    for ang, ln in ((10, 80), (170, 80), (45, 95), (135, 95), (90, 85)):
+        leaf(c, top, ln, ang, width=28, bend=0.35)
 
 
-def grass(c, x, y, blades=7, h=80):
-    """A tuft of grass: pointed blades fanned from one spot."""
-    for i in range(blades):
-        a = math.radians(55 + 70 * i / (blades - 1))
-        ln = h * (0.7 + 0.3 * math.sin(i * 2.1) ** 2)
-        tip = (x + math.cos(a) * ln, y - math.sin(a) * ln)
-        bend = (x + math.cos(a) * ln * 0.5 + (i - blades / 2) * 2, y - math.sin(a) * ln * 0.5)
-        c.shape([(x - 8, y), bend, tip, (bend[0] + 13, bend[1] + 3), (x + 8, y)])
+def grass(c, x, y, blades=5, h=80):
+    """A tuft of grass: long narrow leaves fanned from one spot, outer ones first."""
+    order = sorted(range(blades), key=lambda i: -abs(i - (blades - 1) / 2))
+    for i in order:
+        a = 60 + 60 * i / (blades - 1)
+        ln = h * (0.75 + 0.25 * math.cos(math.radians(a - 90) * 2))
+        leaf(c, (x, y), ln, a, width=20, bend=0.3)
 
 
 def nest(c, x, y, eggs=3):
