@@ -87,8 +87,9 @@ GENERA = {
                                     tail_droop=150, tail_lift=0, hind_pose=((-0.2, 0, 0), (0.1, 0, 0)))),
     "CHASMOSA": ("Chasmosaurus", _g(CERATOPS, frill=dict(size=1.2, tall=0.85, rot=30),
                                     horns=[(0.8, -0.2, 0.12, 80, 0.06), (0.45, -0.28, 0.1, 75, 0.05)],
-                                    # standing with its head raised to show its long frill
-                                    neck_angle=35, head_angle=10, tail_droop=90)),
+                                    # stepping out, head raised to show its long frill
+                                    pitch=5, neck_angle=35, head_angle=25, tail_droop=90,
+                                    fore_pose=((-20, 0), (30, 25)), hind_pose=((20, 0, 0), (-15, 0, 0)))),
     "COELOPHY": ("Coelophysis", _g(SMALL, stripes=[0.3, 0.35, 0.4],
                                    # a slender walker, S-curved neck up, long tail curling up at the end
                                    neck_len=95, neck_angle=65, neck_curve=0.6, head_angle=-15,
@@ -140,8 +141,9 @@ GENERA = {
                                   hind_pose=((-1.1, 45, 70), (0.8, 15, -15)))),
     "HYLAEOSA": ("Hylaeosaurus", _g(ANKYLO, scutes=(2, 24), flank_spikes=8,
                                     spikes=[(f, 36, -30) for f in (0.5, 0.56, 0.62)],
-                                    # standing tall on straight legs, head up
-                                    leg_len=120, neck_angle=30, head_angle=5, tail_droop=50)),
+                                    # long and low, head raised, tail held level
+                                    leg_len=80, body_len=210, neck_angle=35, head_angle=10, tail_droop=10,
+                                    tail_lift=0)),
     "HYPSILOP": ("Hypsilophodon", _g(ORNITHOPOD, head="beak", head_size=55, body_len=85, body_top=28,
                                      body_bot=36, leg_len=130, leg_w=19, neck_w=12, tail_w=20,
                                      arm_len=40, arm_w=6,
@@ -193,10 +195,10 @@ GENERA = {
                                     fore_pose=((-20, 0), (18, 0)))),
     "PACHYCEP": ("Pachycephalosaurus", _g(ORNITHOPOD, head="dome", head_size=70, crest="dome",
                                           neck_w=16, arm_len=50,
-                                          # charging head down, dome first
-                                          pitch=-14, neck_angle=-5, neck_len=55, head_angle=-55,
-                                          tail_droop=-20, tail_lift=40,
-                                          hind_pose=((-0.9, 25, 50), (0.6, 0, 0)))),
+                                          # standing tall, domed head held high, stiff tail out behind
+                                          pitch=15, neck_angle=70, neck_len=55, head_angle=-15,
+                                          tail_droop=0, tail_lift=0,
+                                          hind_pose=((-0.4, 0, 0), (0.3, 0, 0)))),
     "PACHYRHI": ("Pachyrhinosaurus", _g(CERATOPS, boss=True, frill=dict(size=1.0, spikes=4, spike_len=0.35),
                                         # plodding along, head level, tail low
                                         neck_angle=0, head_angle=-20, tail_droop=70, tail_lift=10,
@@ -220,9 +222,9 @@ GENERA = {
     "PLATEOSA": ("Plateosaurus", _g(ORNITHOPOD, head="sauropod", head_size=55, neck_len=130,
                                     neck_w=15, tail_len=250, arm_len=80, arm_w=9,
                                     stripes=[0.3, 0.35],
-                                    # reaching up on its hind legs, neck stretched to the treetops
-                                    pitch=32, neck_angle=75, neck_curve=0.3, head_angle=10, tail_droop=130,
-                                    tail_lift=-10, arm_angle=-10, hind_pose=((-0.2, 0, 0), (0.2, 0, 0)))),
+                                    # striding on its hind legs, long neck reaching forward and up
+                                    pitch=4, neck_angle=48, neck_curve=0.3, head_angle=0, tail_droop=40,
+                                    tail_lift=20, arm_angle=30, hind_pose=((-0.7, 15, 30), (0.45, 0, 0)))),
     "PROTOCER": ("Protoceratops", _g(CERATOPS, head="parrot", nest=True, max_scale=1.0, shift=-75,
                                      frill=dict(size=1.05, rot=25, tall=0.9), body_top=48, body_bot=55,
                                      leg_len=105,
@@ -238,9 +240,9 @@ GENERA = {
                                     # head down to drink, neck curving to the ground
                                     neck_angle=-32, neck_curve=-0.3, head_angle=-70, tail_droop=20, tail_lift=50)),
     "SALTASAU": ("Saltasaurus", _g(SAUROPOD, neck_len=150, tail_len=200, scutes=(2, 22),
-                                   # short-legged and stocky, neck low and forward, armoured back
+                                   # short-legged and stocky, armoured back, tail sweeping to the ground
                                    leg_len=115, leg_w=30, body_top=58, neck_angle=18, head_angle=-10,
-                                   tail_droop=40, tail_lift=40)),
+                                   tail_droop=120, tail_lift=-20)),
     "SALTOPUS": ("Saltopus", _g(SMALL, head_size=50, body_len=70, tail_len=210, leg_len=120,
                                 stripes=[0.32, 0.37, 0.42],
                                 # mid-hop, both feet off the ground and tucked back
