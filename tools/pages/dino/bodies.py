@@ -335,6 +335,11 @@ def body_spine(P):
     return pts
 
 
+def ground_level(P):
+    """The ground's y in the dinosaur's own frame: below the feet, lower still for a leap."""
+    return P["leg_len"] + P.get("air", 0)
+
+
 def dinosaur(c, P):
     """Draws one dinosaur from its parameters in the canvas's current frame."""
     pitch = P.get("pitch", 0)       # whole body tilted about the hip, nose up for positive degrees
@@ -344,7 +349,7 @@ def dinosaur(c, P):
 
     spine = [R(x, y) + (t, b) for x, y, t, b in body_spine(P)]
     # a tail swung down rests on the ground instead of sinking into it
-    spine = [(x, min(y, P["leg_len"] - 4 - b), t, b) for x, y, t, b in spine]
+    spine = [(x, min(y, ground_level(P) - 4 - b), t, b) for x, y, t, b in spine]
     top, bot, mid = tube_sides(spine)
     n = len(mid)
     quad = P.get("quad", True)

@@ -106,7 +106,7 @@ GENERA = {
     "DEINONYC": ("Deinonychus", _g(SMALL, sickle=True, tail_droop=-10, tail_lift=5, head_size=70,
                                    arm_len=75, claw=1.3, leg_w=22,
                                    # kicking: one foot swung forward with its sickle claw, arms spread
-                                   pitch=18, neck_angle=45, head_angle=-5, arm_angle=10, roar=20,
+                                   pitch=8, neck_angle=40, head_angle=-5, arm_angle=25, roar=20,
                                    hind_pose=((-0.3, 0, 0), (1.2, 75, -50)))),
     "DILOPHOS": ("Dilophosaurus", _g(THEROPOD, head="slim", head_size=90, crest="double", body_top=36,
                                      body_bot=46, leg_w=28, neck_len=100, neck_w=16,
@@ -125,10 +125,11 @@ GENERA = {
                                   pitch=10, neck_angle=85, head_angle=-5, tail_droop=-5, tail_lift=10,
                                   hind_pose=((-0.35, 0, 0), (0.15, 0, 0)))),
     "DRYPTOSA": ("Dryptosaurus", _g(THEROPOD, head="slim", head_size=90, arm_len=80, arm_w=9, claw=1.6,
-                                    # leaping feet first at its prey, arms reaching forward
-                                    pitch=15, roar=25, neck_angle=15, head_angle=0, tail_droop=50,
-                                    tail_lift=0, arm_angle=0,
-                                    hind_pose=((0.9, 100, -40), (1.3, 70, -60)))),
+                                    # leaping at its prey, clear of the ground: one foot trailing, one
+                                    # thrust forward, arms reaching out
+                                    air=45, pitch=12, roar=25, neck_angle=20, head_angle=0, tail_droop=15,
+                                    tail_lift=10, arm_angle=35,
+                                    hind_pose=((-0.7, 15, 45), (0.75, 25, -25)))),
     "EUOPLOCE": ("Euoplocephalus", _g(ANKYLO, club=30, scutes=(3, 22), tail_len=190,
                                       spikes=[(f, 16, 0) for f in (0.42, 0.52, 0.62)],
                                       horns=[(0.1, -0.3, 0.18, 150, 0.07), (0.4, -0.36, 0.1, 100, 0.05)],
@@ -176,7 +177,7 @@ GENERA = {
                                  neck_w=14, body_len=110, body_top=36, body_bot=46, leg_len=135,
                                  leg_w=24, arm_len=70, arm_w=8, tail_w=26,
                                  # on all fours, long neck bent down towards its nest
-                                 quad=True, hind="bird", fore_w=15, pitch=-8, neck_angle=-30, head_angle=-40,
+                                 max_scale=1.05, shift=-85, nest_front=True, quad=True, hind="bird", fore_w=15, pitch=-8, neck_angle=-30, head_angle=-40,
                                  tail_droop=60, tail_lift=0, fore_pose=((-10, 0), (15, 0)))),
     "ORNITHOL": ("Ornitholestes", _g(SMALL, head_size=62, arm_len=80, claw=1.3, crest=None,
                                      horns=[(0.85, -0.12, 0.08, 80, 0.06)],
@@ -233,9 +234,9 @@ GENERA = {
     "PSITTACO": ("Psittacosaurus", _g(ORNITHOPOD, head="parrot", head_size=75, body_len=100,
                                       leg_len=130, leg_w=24, arm_len=50, arm_w=7,
                                       spikes=[(f, 22, -30) for f in (0.1, 0.15, 0.2, 0.25)],
-                                      # sitting up, body upright, tail bristles behind
-                                      pitch=45, neck_angle=85, head_angle=-10, tail_droop=110,
-                                      tail_lift=-40, arm_angle=20, hind_pose=((0.2, 0, 0), (0.5, 0, 0)))),
+                                      # a small biped with a parrot beak and bristles on its tail
+                                      pitch=18, neck_angle=55, head_angle=-8, tail_droop=30,
+                                      tail_lift=0, arm_angle=45, hind_pose=((-0.3, 0, 0), (0.35, 0, 0)))),
     "RHOETOSA": ("Rhoetosaurus", _g(SAUROPOD, neck_len=170, stripes=[0.4, 0.47],
                                     # head down to drink, neck curving to the ground
                                     neck_angle=-32, neck_curve=-0.3, head_angle=-70, tail_droop=20, tail_lift=50)),
@@ -249,9 +250,10 @@ GENERA = {
                                 pitch=14, neck_angle=50, head_angle=0, tail_droop=70, tail_lift=-10,
                                 hind_pose=((-0.7, 55, 70), (-0.4, 45, 55)))),
     "SAUROLOP": ("Saurolophus", _g(ORNITHOPOD, crest="spike",
-                                   # rearing up to browse high leaves, tail on the ground
-                                   pitch=38, neck_angle=105, neck_curve=0.3, head_angle=25, tail_droop=70,
-                                   tail_lift=-30, arm_angle=-20, hind_pose=((-0.1, 0, 0), (0.25, 0, 0)))),
+                                   # walking on all fours, head raised, spiked crest pointing back
+                                   quad=True, hind="bird", fore_w=14, pitch=-4, neck_angle=55, neck_len=80,
+                                   head_angle=5, tail_droop=30, tail_lift=20,
+                                   hind_pose=((-0.2, 0, 0), (0.35, 0, 0)), fore_pose=((20, 0), (-12, 0)))),
     "SPINOSAU": ("Spinosaurus", _g(THEROPOD, head="croc", head_size=85, sail=(110, 0.3, 0.62),
                                    leg_len=140, tail_len=240, neck_len=70, arm_len=70, fingers=3)),
     "STEGOSAU": ("Stegosaurus", _g(STEGO, plates=(9, 52, 0.3, 0.63),
@@ -318,7 +320,7 @@ def page_svg(stem):
     name, P = GENERA[stem]
     probe = _draw(P, (0, 0, 1.0))
     x0, y0, x1, y1 = probe.box
-    ground_local = P["leg_len"]
+    ground_local = bodies.ground_level(P)
     s = min(620 / (x1 - x0), (GROUND - 22) / (ground_local - y0), P.get("max_scale", 1.6))
     ox = 330 - (x0 + x1) / 2 * s + P.get("shift", 0)
     oy = GROUND - ground_local * s
@@ -353,7 +355,12 @@ def page_svg(stem):
             taken[cy - 35:cy + 35, max(0, cx - 70):cx + 70] = True
             clouds += 1
     if P.get("nest"):
-        for nx in (100, 560, 585, 75, 180, 480):
+        front = ()
+        if P.get("nest_front"):
+            # right in front of the lowered head
+            cols = np.nonzero(mask[GROUND - 90:GROUND - 5].any(axis=0))[0]
+            front = (min(580, int(cols.max()) + 80),) if cols.size else ()
+        for nx in front + (100, 560, 585, 75, 180, 480):
             if _free(taken, nx - 76, GROUND - 72, nx + 76, GROUND - 5):
                 scenery.nest(c, nx, GROUND + 12)
                 taken[GROUND - 80:GROUND + 20, max(0, nx - 85):nx + 85] = True
