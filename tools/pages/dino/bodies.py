@@ -81,7 +81,7 @@ MOUTHS = {
     "diplo": [(1.15, 0.04), (0.8, 0.06)],
     "box": [(0.97, 0.06), (0.65, 0.1)],
     "parrot": [(0.88, 0.12), (0.62, 0.14)],
-    "cerat": [(0.95, 0.16), (0.68, 0.16)],
+    "cerat": [(0.95, 0.12), (0.7, 0.11)],
     "beak": [(1.05, 0.04), (0.75, 0.06)],
     "ornitho": [(1.04, 0.05), (0.75, 0.08)],
     "ankylo": [(0.92, 0.1), (0.6, 0.12)],
@@ -89,12 +89,12 @@ MOUTHS = {
     "dome": [(0.95, 0.06), (0.65, 0.1)],
 }
 
-MOUTH_PX = 34     # page px: a mouth this short stands free as a mark, not a line left open
+MOUTH_PX = 30     # page px: a mouth this short stands free as a mark, not a line left open
 
 
 def _short_mouth(pts, length):
     """The mouth line from just behind the snout tip, cut to `length` head units."""
-    pts = [(pts[0][0] - 0.06, pts[0][1])] + list(pts[1:])
+    pts = [(pts[0][0] - max(0.06, 0.3 * length), pts[0][1])] + list(pts[1:])
     out, left = [pts[0]], length
     for a, b in zip(pts, pts[1:]):
         d = math.hypot(b[0] - a[0], b[1] - a[1])
@@ -244,7 +244,7 @@ def pillar_leg(c, top, ground, w, bend=0.0, toes=True, stride=0.0, lift=0.0):
     fx = x + stride
     c.tube([(x, y, w, w), ((x + fx) / 2 + bend, (y + g) / 2, w * 0.82, w * 0.82),
             (fx, g - w * 0.55, w * 0.9, w * 0.9)])
-    if toes:
+    if toes and not lift:
         for dx in (-0.35, 0.05, 0.45):
             # short toe marks standing free of the foot's outline
             c.line([(fx + dx * w, g - 2), (fx + dx * w + 2, g - 8)])
@@ -283,16 +283,20 @@ def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0, thumb=Fa
     elbow = (sx + length * 0.5 * math.cos(a1), sy + length * 0.5 * math.sin(a1))
     a2 = math.radians(angle - bend)
     hand = (elbow[0] + length * 0.45 * math.cos(a2), elbow[1] + length * 0.45 * math.sin(a2))
-    for k in range(fingers):
-        fa = math.radians(angle - bend + 25 - 28 * k)
-        fl = length * 0.3 * claw
-        fw = max(2.5, w * 0.4)
-        px, py = -math.sin(fa) * fw, math.cos(fa) * fw
-        tip = (hand[0] + fl * math.cos(fa), hand[1] + fl * math.sin(fa))
-        if fw >= 6:       # big enough to colour: a white finger with a pointed claw
-            c.tube([(hand[0], hand[1], fw, fw), (tip[0], tip[1], 1.5, 1.5)])
-        else:             # small hands: solid black claws
-            c.polygon([(hand[0] + px, hand[1] + py), tip, (hand[0] - px, hand[1] - py)], fill="#000")
+    # the hand: one closed outline with a pointed lobe per clawed finger, so there is one
+    # area to colour and no loose claw strokes
+    fl = length * 0.3 * claw
+    angles = [math.radians(angle - bend + 25 - 28 * k) for k in range(fingers)]
+    ha = math.radians(angle - bend)
+    side = (-math.sin(ha) * w * 0.45, math.cos(ha) * w * 0.45)
+    pts = [(hand[0] + side[0], hand[1] + side[1])]
+    for k, fa in enumerate(angles):
+        if k:
+            mid = (fa + angles[k - 1]) / 2
+            pts.append((hand[0] + fl * 0.5 * math.cos(mid), hand[1] + fl * 0.5 * math.sin(mid)))
+        pts.append((hand[0] + fl * math.cos(fa), hand[1] + fl * math.sin(fa)))
+    pts.append((hand[0] - side[0], hand[1] - side[1]))
+    c.polygon(pts)
     c.tube([(sx, sy, w, w), (elbow[0], elbow[1], w * 0.65, w * 0.65), (hand[0], hand[1], w * 0.5, w * 0.5)])
     if thumb:
         c.shape([(hand[0] - w * 0.5, hand[1]), (hand[0] + w * 0.2, hand[1] - w * 2.6),
@@ -487,7 +491,7 @@ def dinosaur(c, P):
         if len(seg) > 12:
             off = P["body_bot"] * 0.3
             mid = [(p[0], p[1] - off) for p in seg[4:-4:3]]
-            c.line([(seg[0][0], seg[0][1] + 2)] + mid + [(seg[-1][0], seg[-1][1] + 2)], smooth=True)
+            c.line([(seg[0][0], seg[0][1] + 5)] + mid + [(seg[-1][0], seg[-1][1] + 5)], smooth=True)
 
     # head
     hx, hy = spine[-1][0], spine[-1][1]

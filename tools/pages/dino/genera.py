@@ -106,7 +106,7 @@ GENERA = {
     "DEINONYC": ("Deinonychus", _g(SMALL, sickle=True, tail_droop=-10, tail_lift=5, head_size=70,
                                    arm_len=75, claw=1.3, leg_w=22,
                                    # kicking: one foot swung forward with its sickle claw, arms spread
-                                   pitch=8, neck_angle=40, head_angle=-5, arm_angle=25, roar=20,
+                                   pitch=8, neck_angle=40, head_angle=-5, arm_angle=45, roar=20,
                                    hind_pose=((-0.3, 0, 0), (1.2, 75, -50)))),
     "DILOPHOS": ("Dilophosaurus", _g(THEROPOD, head="slim", head_size=90, crest="double", body_top=36,
                                      body_bot=46, leg_w=28, neck_len=100, neck_w=16,
@@ -211,9 +211,9 @@ GENERA = {
     "PENTACER": ("Pentaceratops", _g(CERATOPS, frill=dict(size=1.45, tall=1.25, bumps=True,
                                                            windows=[(0.3, -0.3), (0.3, 0.3)]),
                                      horns=[(0.8, -0.2, 0.15, 80, 0.06), (0.42, -0.3, 0.55, 60, 0.08),
-                                            (0.25, 0.22, 0.3, 205, 0.1)],
+                                            (0.3, 0.2, 0.32, 215, 0.17)],
                                      # head high, its huge frill upright
-                                     neck_angle=45, head_angle=20, tail_droop=100, pitch=6)),
+                                     neck_angle=45, head_angle=12, tail_droop=100, pitch=6)),
     "PINACOSA": ("Pinacosaurus", _g(ANKYLO, club=24, scutes=(2, 24), body_len=160,
                                     horns=[(0.1, -0.3, 0.18, 150, 0.07)],
                                     # a young one on long legs, trotting, tail club raised a little
@@ -271,7 +271,7 @@ GENERA = {
                                           (0.3, -0.34, 0.5, 45, 0.065)],
                                    # head lowered, horns forward, charging
                                    pitch=-4, neck_angle=-15, head_angle=-32, tail_droop=20, tail_lift=30,
-                                   hind_pose=((-25, 0, 0), (20, 0, 0)), fore_pose=((-20, 0), (30, 12)))),
+                                   hind_pose=((-25, 0, 0), (20, 0, 0)), fore_pose=((-32, 0), (30, 0)))),
     "TYRANNOS": ("Tyrannosaurus", _g(THEROPOD, head_size=115, neck_len=70, body_bot=62, roar=28, fingers=2,
                                      arm_len=38, arm_w=7,
                                      leg_w=36)),

@@ -131,4 +131,3 @@ def nest(c, x, y, eggs=3):
         ex = x + (i - (eggs - 1) / 2) * 30
         c.ellipse(ex, y - 34 - (8 if i == 1 else 0), 17, 23, (i - 1) * 12)
     c.shape([(x - 75, y - 30), (x - 60, y - 5), (x, y + 6), (x + 60, y - 5), (x + 75, y - 30), (x, y - 20)])
-    c.line([(x - 55, y - 18), (x - 20, y - 8), (x + 20, y - 12), (x + 55, y - 20)], smooth=True)
