@@ -142,9 +142,9 @@ GENERA = {
                                   hind_pose=((-1.1, 45, 70), (0.8, 15, -15)))),
     "HYLAEOSA": ("Hylaeosaurus", _g(ANKYLO, scutes=(2, 24), flank_spikes=8,
                                     spikes=[(f, 36, -30) for f in (0.5, 0.56, 0.62)],
-                                    # long and low, head raised, tail held level
-                                    leg_len=80, body_len=210, neck_angle=35, head_angle=10, tail_droop=10,
-                                    tail_lift=0)),
+                                    # long and low, head up, tail swept up behind
+                                    leg_len=80, body_len=210, neck_angle=50, head_angle=15, tail_droop=-50,
+                                    tail_lift=60)),
     "HYPSILOP": ("Hypsilophodon", _g(ORNITHOPOD, head="beak", head_size=55, body_len=85, body_top=28,
                                      body_bot=36, leg_len=130, leg_w=19, neck_w=12, tail_w=20,
                                      arm_len=40, arm_w=6,
@@ -171,8 +171,8 @@ GENERA = {
     "MONOCLON": ("Monoclonius", _g(CERATOPS, frill=dict(size=0.95, bumps=True),
                                    horns=[(0.78, -0.22, 0.35, 75, 0.08)],
                                    # rearing its front up to threaten
-                                   pitch=22, neck_angle=20, head_angle=0, tail_droop=10, tail_lift=10,
-                                   fore_pose=((30, 45), (45, 60)), hind_pose=((-15, 0, 0), (15, 0, 0)))),
+                                   pitch=28, neck_angle=20, head_angle=0, tail_droop=10, tail_lift=10,
+                                   fore_pose=((35, 60), (50, 75)), hind_pose=((-15, 0, 0), (15, 0, 0)))),
     "MUSSAURU": ("Mussaurus", _g(ORNITHOPOD, head="sauropod", nest=True, head_size=55, neck_len=110,
                                  neck_w=14, body_len=110, body_top=36, body_bot=46, leg_len=135,
                                  leg_w=24, arm_len=70, arm_w=8, tail_w=26,
@@ -216,9 +216,9 @@ GENERA = {
                                      neck_angle=45, head_angle=12, tail_droop=100, pitch=6)),
     "PINACOSA": ("Pinacosaurus", _g(ANKYLO, club=24, scutes=(2, 24), body_len=160,
                                     horns=[(0.1, -0.3, 0.18, 150, 0.07)],
-                                    # a young one on long legs, trotting, tail club raised a little
-                                    leg_len=115, leg_w=18, neck_angle=15, head_angle=-5, tail_droop=-20,
-                                    tail_lift=30, fore_pose=((30, 25), (-20, 0)),
+                                    # a young one on long legs, trotting, head up and tail club raised
+                                    leg_len=115, leg_w=18, neck_angle=35, head_angle=15, tail_droop=-35,
+                                    tail_lift=55, fore_pose=((30, 25), (-20, 0)),
                                     hind_pose=((-20, 0, 0), (25, 20, 0)))),
     "PLATEOSA": ("Plateosaurus", _g(ORNITHOPOD, head="sauropod", head_size=55, neck_len=130,
                                     neck_w=15, tail_len=250, arm_len=80, arm_w=9,
@@ -270,7 +270,7 @@ GENERA = {
                                    horns=[(0.8, -0.2, 0.16, 75, 0.06), (0.42, -0.3, 0.55, 35, 0.07),
                                           (0.3, -0.34, 0.5, 45, 0.065)],
                                    # head lowered, horns forward, charging
-                                   pitch=-4, neck_angle=-15, head_angle=-32, tail_droop=20, tail_lift=30,
+                                   pitch=-8, neck_angle=-25, head_angle=-40, tail_droop=-10, tail_lift=50,
                                    hind_pose=((-25, 0, 0), (20, 0, 0)), fore_pose=((-32, 0), (30, 0)))),
     "TYRANNOS": ("Tyrannosaurus", _g(THEROPOD, head_size=115, neck_len=70, body_bot=62, roar=28, fingers=2,
                                      arm_len=38, arm_w=7,
