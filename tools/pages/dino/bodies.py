@@ -265,6 +265,9 @@ def bird_leg(c, hip, length, w, stride=0.0, sickle=False, toe_len=None, lift=0.0
             (ankle[0], ankle[1], w * 0.34, w * 0.34), (foot[0], foot[1], w * 0.3, w * 0.3)])
     tl = toe_len or length * 0.3
     fx = foot[0]
+    if lift > 0:
+        # a raised foot may point its toes down, but not down through the ground
+        toe_angle = min(toe_angle, math.degrees(math.asin(max(-1.0, min(1.0, (lift - 3) / tl)))))
     turn = lambda pts: rotate(pts, toe_angle, (fx, g - w * 0.3))
     c.shape(turn([(fx - w * 0.3, g - w * 0.55), (fx - w * 0.4, g), (fx + tl, g), (fx + tl * 0.92, g - w * 0.28),
                   (fx + tl * 0.45, g - w * 0.42), (fx + w * 0.2, g - w * 0.7)]))

@@ -149,7 +149,7 @@ GENERA = {
                                      body_bot=36, leg_len=130, leg_w=19, neck_w=12, tail_w=20,
                                      arm_len=40, arm_w=6,
                                      # dashing away: both feet off the ground, tail straight out
-                                     pitch=-5, neck_angle=30, head_angle=0, tail_droop=-15, tail_lift=10,
+                                     air=18, pitch=-5, neck_angle=30, head_angle=0, tail_droop=-15, tail_lift=10,
                                      hind_pose=((-1.2, 35, 75), (0.9, 30, -20)))),
     "IGUANODO": ("Iguanodon", _g(ORNITHOPOD, head="beak", head_size=85, arm_len=95, arm_w=11,
                                  arm_angle=80, fingers=4, thumb=True,
@@ -228,7 +228,7 @@ GENERA = {
                                     tail_lift=20, arm_angle=30, hind_pose=((-0.7, 15, 30), (0.45, 0, 0)))),
     "PROTOCER": ("Protoceratops", _g(CERATOPS, head="parrot", nest=True, max_scale=1.0, shift=-75,
                                      frill=dict(size=1.05, rot=25, tall=0.9), body_top=48, body_bot=55,
-                                     leg_len=105,
+                                     leg_len=130,
                                      # small, nosing the eggs in its nest, tail held up
                                      pitch=-6, neck_angle=-30, head_angle=-50, tail_droop=-65, tail_lift=50)),
     "PSITTACO": ("Psittacosaurus", _g(ORNITHOPOD, head="parrot", head_size=75, body_len=100,
@@ -247,7 +247,7 @@ GENERA = {
     "SALTOPUS": ("Saltopus", _g(SMALL, head_size=50, body_len=70, tail_len=210, leg_len=120,
                                 stripes=[0.32, 0.37, 0.42],
                                 # mid-hop, both feet off the ground and tucked back
-                                pitch=14, neck_angle=50, head_angle=0, tail_droop=70, tail_lift=-10,
+                                air=18, pitch=14, neck_angle=50, head_angle=0, tail_droop=35, tail_lift=0,
                                 hind_pose=((-0.7, 55, 70), (-0.4, 45, 55)))),
     "SAUROLOP": ("Saurolophus", _g(ORNITHOPOD, crest="spike",
                                    # walking on all fours, head raised, spiked crest pointing back
@@ -270,7 +270,7 @@ GENERA = {
                                    horns=[(0.8, -0.2, 0.16, 75, 0.06), (0.42, -0.3, 0.55, 35, 0.07),
                                           (0.3, -0.34, 0.5, 45, 0.065)],
                                    # head lowered, horns forward, charging
-                                   pitch=-8, neck_angle=-25, head_angle=-40, tail_droop=-10, tail_lift=50,
+                                   pitch=-8, neck_angle=-15, head_angle=-35, tail_droop=-10, tail_lift=50,
                                    hind_pose=((-25, 0, 0), (20, 0, 0)), fore_pose=((-32, 0), (30, 0)))),
     "TYRANNOS": ("Tyrannosaurus", _g(THEROPOD, head_size=115, neck_len=70, body_bot=62, roar=28, fingers=2,
                                      arm_len=38, arm_w=7,
