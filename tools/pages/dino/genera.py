@@ -152,10 +152,10 @@ GENERA = {
                                      air=18, pitch=-5, neck_angle=30, head_angle=0, tail_droop=-15, tail_lift=10,
                                      hind_pose=((-1.2, 35, 75), (0.9, 30, -20)))),
     "IGUANODO": ("Iguanodon", _g(ORNITHOPOD, head="beak", head_size=85, arm_len=95, arm_w=11,
-                                 arm_angle=80, fingers=4, thumb=True,
-                                 # a heavy walker on all fours, thumb spikes on its hands
-                                 quad=True, hind="bird", fore="arm", pitch=-14, neck_angle=20, head_angle=-10,
-                                 tail_droop=-10, tail_lift=35, hind_pose=((-0.4, 0, 0), (0.3, 0, 0)))),
+                                 fingers=4, thumb=True, body_top=50, body_bot=66, leg_w=36, tail_w=40,
+                                 # a heavy animal standing up, arm held out to show its thumb spike
+                                 pitch=12, neck_angle=45, head_angle=-5, arm_angle=5, tail_droop=60,
+                                 tail_lift=0, hind_pose=((-0.4, 0, 0), (0.3, 0, 0)))),
     "KENTROSA": ("Kentrosaurus", _g(STEGO, plates=(4, 40, 0.5, 0.62),
                                     spikes=[(f, 55, -35) for f in (0.12, 0.2, 0.28, 0.36, 0.44)],
                                     # head down, spiked tail held high
