@@ -89,6 +89,7 @@ MOUTHS = {
     "dome": [(0.95, 0.06), (0.65, 0.1)],
 }
 
+MIN_HEAD_PX = 66   # page px from the neck joint to the snout
 MOUTH_PX = 30     # page px: a mouth this short stands free as a mark, not a line left open
 
 
@@ -114,6 +115,9 @@ EYES = {"rex": (0.42, -0.18), "croc": (0.32, -0.15), "duck": (0.42, -0.14), "cer
 
 def head(c, kind, at, size, angle, P):
     """Draws a head with its crest, frill and horns; `at` is the neck joint."""
+    # a head drawn small on the page (a long-necked animal fitted to the width) is made big
+    # enough to hold an eye and still read as a head
+    size = max(size, MIN_HEAD_PX / c.tf[2])
     H = lambda pts: place(pts, at, size, -angle)
     crest = P.get("crest")
     # parts behind the head
@@ -195,7 +199,7 @@ def head(c, kind, at, size, angle, P):
     ex, ey = P.get("eye", EYES.get(kind, (0.42, -0.16)))
     # a round eye with its pupil looking forward; the ring of white stays big enough to colour
     scale = c.tf[2]
-    ring = max(12.5, min(13.5, 0.09 * size * scale)) / scale
+    ring = max(11.0, min(13.5, 0.1 * size * scale)) / scale
     ex_, ey_ = H([(ex, ey)])[0]
     c.circle(ex_, ey_, ring)
     fx, fy = H([(ex + 0.6 * ring / size, ey)])[0]
@@ -296,7 +300,7 @@ def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0, thumb=Fa
     for k, fa in enumerate(angles):
         if k:
             mid = (fa + angles[k - 1]) / 2
-            pts.append((hand[0] + fl * 0.5 * math.cos(mid), hand[1] + fl * 0.5 * math.sin(mid)))
+            pts.append((hand[0] + fl * 0.6 * math.cos(mid), hand[1] + fl * 0.6 * math.sin(mid)))
         pts.append((hand[0] + fl * math.cos(fa), hand[1] + fl * math.sin(fa)))
     pts.append((hand[0] - side[0], hand[1] - side[1]))
     c.polygon(pts)

@@ -238,8 +238,8 @@ GENERA = {
                                       pitch=18, neck_angle=55, head_angle=-8, tail_droop=30,
                                       tail_lift=0, arm_angle=45, hind_pose=((-0.3, 0, 0), (0.35, 0, 0)))),
     "RHOETOSA": ("Rhoetosaurus", _g(SAUROPOD, neck_len=170, stripes=[0.4, 0.47],
-                                    # head down to drink, neck curving to the ground
-                                    neck_angle=-32, neck_curve=-0.3, head_angle=-70, tail_droop=20, tail_lift=50)),
+                                    # tall on its legs, head down to drink, neck curving to the ground
+                                    leg_len=170, neck_angle=-25, neck_curve=-0.3, head_angle=-70, tail_droop=20, tail_lift=50)),
     "SALTASAU": ("Saltasaurus", _g(SAUROPOD, neck_len=150, tail_len=200, scutes=(2, 22),
                                    # short-legged and stocky, armoured back, tail sweeping to the ground
                                    leg_len=115, leg_w=30, body_top=58, neck_angle=18, head_angle=-10,
