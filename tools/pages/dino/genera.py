@@ -103,11 +103,11 @@ GENERA = {
                                      # standing up on its hind legs, head raised to call
                                      pitch=18, neck_angle=75, neck_curve=0.4, head_angle=12, tail_droop=90,
                                      tail_lift=-10, hind_pose=((-0.2, 0, 0), (0.2, 0, 0)))),
-    "DEINONYC": ("Deinonychus", _g(SMALL, sickle=True, tail_droop=-10, tail_lift=5, head_size=70,
-                                   arm_len=75, claw=1.3, leg_w=22,
-                                   # kicking: one foot swung forward with its sickle claw, arms spread
-                                   pitch=8, neck_angle=40, head_angle=-5, arm_angle=45, roar=20,
-                                   hind_pose=((-0.3, 0, 0), (1.2, 75, -50)))),
+    "DEINONYC": ("Deinonychus", _g(SMALL, sickle=True, head_size=70, arm_len=75, claw=1.3, leg_w=22,
+                                   # springing forward off the ground, stiff tail straight out, arms
+                                   # reaching, sickle claws raised
+                                   air=35, pitch=-5, neck_angle=25, head_angle=-5, arm_angle=30, roar=20,
+                                   tail_droop=-5, tail_lift=0, hind_pose=((-0.9, 20, 40), (0.8, 30, -30)))),
     "DILOPHOS": ("Dilophosaurus", _g(THEROPOD, head="slim", head_size=90, crest="double", body_top=36,
                                      body_bot=46, leg_w=28, neck_len=100, neck_w=16,
                                      # standing tall and alert on slender legs
