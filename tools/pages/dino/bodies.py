@@ -1,9 +1,11 @@
 """Parametric dinosaur body plans drawn as colouring-page line art.
 
 A dinosaur is built in its own frame (hip at the origin, ground at y = leg
-length, facing right) from tubes along smooth spines: far legs, then the
-tail-body-neck tube, then the head with its crests, frills and horns, then the
-near legs and surface details. Each genus is a set of parameters (see genera.py).
+length, lower for a leap, facing right) from tubes along smooth spines: far legs,
+then the tail-body-neck tube, then the head with its crests, frills and horns,
+then the near legs and surface details. Each genus is a set of parameters (see
+genera.py), its pose among them: the body's tilt about the hip, neck and tail
+carriage, each leg's stride and lift, and whether it walks on two legs or four.
 """
 import math
 

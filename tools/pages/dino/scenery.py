@@ -1,4 +1,4 @@
-"""Background shapes for the pages: ground, sun, clouds, rocks, ferns, a volcano."""
+"""Background shapes for the pages: ground, sun, clouds, rocks, leafy bushes, grass, cycads, a nest, a volcano."""
 import math
 
 from .svgkit import W
@@ -37,43 +37,6 @@ def rock(c, x, y, w=60, h=34, seed=0):
     c.shape(pts)
 
 
-def frond(c, base, length, angle, width=16, pairs=5, bend=0.25):
-    """One fern frond: a curved stem with pairs of oval leaflets and one at the tip."""
-    a = math.radians(angle)
-    ux, uy = math.cos(a), -math.sin(a)
-    nx, ny = -uy, ux
-    side = 1 if angle < 90 else -1
-
-    def at(t):
-        off = bend * length * t * t * side
-        return (base[0] + ux * length * t + nx * off, base[1] + uy * length * t + ny * off)
-
-    def direction(t):
-        p, q = at(max(0, t - 0.02)), at(min(1, t + 0.02))
-        L = math.hypot(q[0] - p[0], q[1] - p[1]) or 1
-        return (q[0] - p[0]) / L, (q[1] - p[1]) / L
-
-    leaves = []
-    for i in range(pairs):
-        t = 0.28 + 0.66 * i / pairs
-        rx = width * (1.0 - 0.45 * i / pairs)
-        ry = rx * 0.38
-        dx, dy = direction(t)
-        p = at(t)
-        for s in (1, -1):
-            # leaflet axis: 55 degrees off the stem, forward
-            ang = math.atan2(dy, dx) + s * math.radians(55)
-            cx, cy = p[0] + math.cos(ang) * rx, p[1] + math.sin(ang) * rx
-            leaves.append((cx, cy, rx, ry, math.degrees(ang)))
-    for cx, cy, rx, ry, ang in leaves:
-        c.ellipse(cx, cy, rx, ry, ang)
-    dx, dy = direction(1.0)
-    tip = at(1.0)
-    r = width * 0.55
-    c.ellipse(tip[0] + dx * r * 0.8, tip[1] + dy * r * 0.8, r, r * 0.45, math.degrees(math.atan2(dy, dx)))
-    c.line([at(i / 20) for i in range(21)])
-
-
 def leaf(c, base, length, angle, width=24, bend=0.2):
     """One broad pointed leaf from `base`, curving over at the tip: a single area big enough to fill."""
     a = math.radians(angle)
@@ -105,7 +68,7 @@ def volcano(c, x, y, w=200, h=120):
 
 
 def palm(c, x, y, h=170, flip=False):
-    """A cycad-like tree: ringed trunk and a crown of fronds."""
+    """A cycad-like tree: ringed trunk and a crown of broad leaves."""
     top = (x + (-12 if flip else 12), y - h)
     c.tube([(x, y + 6, 13, 13), ((x + top[0]) / 2, y - h / 2, 10, 10), (top[0], top[1], 8, 8)])
     for k in range(1, 5):
