@@ -177,7 +177,8 @@ GENERA = {
                                  neck_w=14, body_len=110, body_top=36, body_bot=46, leg_len=135,
                                  leg_w=24, arm_len=70, arm_w=8, tail_w=26,
                                  # on all fours, long neck bent down towards its nest
-                                 max_scale=1.05, shift=-85, nest_front=True, quad=True, hind="bird", fore_w=15, pitch=-8, neck_angle=-30, head_angle=-40,
+                                 max_scale=1.05, shift=-85, nest_front=True, quad=True, hind="bird", fore_w=15,
+                                 pitch=-8, neck_angle=-30, head_angle=-40,
                                  tail_droop=60, tail_lift=0, fore_pose=((-10, 0), (15, 0)))),
     "ORNITHOL": ("Ornitholestes", _g(SMALL, head_size=62, arm_len=80, claw=1.3, crest=None,
                                      horns=[(0.85, -0.12, 0.08, 80, 0.06)],
@@ -239,7 +240,8 @@ GENERA = {
                                       tail_lift=0, arm_angle=45, hind_pose=((-0.3, 0, 0), (0.35, 0, 0)))),
     "RHOETOSA": ("Rhoetosaurus", _g(SAUROPOD, neck_len=170, stripes=[0.4, 0.47],
                                     # tall on its legs, head down to drink, neck curving to the ground
-                                    leg_len=170, neck_angle=-25, neck_curve=-0.3, head_angle=-70, tail_droop=20, tail_lift=50)),
+                                    leg_len=170, neck_angle=-25, neck_curve=-0.3, head_angle=-70, tail_droop=20,
+                                    tail_lift=50)),
     "SALTASAU": ("Saltasaurus", _g(SAUROPOD, neck_len=150, tail_len=200, scutes=(2, 22),
                                    # short-legged and stocky, armoured back, tail sweeping to the ground
                                    leg_len=115, leg_w=30, body_top=58, neck_angle=18, head_angle=-10,
