@@ -1,13 +1,15 @@
 """Parametric dinosaur body plans drawn as colouring-page line art.
 
 A dinosaur is built in its own frame (hip at the origin, ground at y = leg
-length, facing right) from tubes along smooth spines: far legs, then the
-tail-body-neck tube, then the head with its crests, frills and horns, then the
-near legs and surface details. Each genus is a set of parameters (see genera.py).
+length, lower for a leap, facing right) from tubes along smooth spines: far legs,
+then the tail-body-neck tube, then the head with its crests, frills and horns,
+then the near legs and surface details. Each genus is a set of parameters (see
+genera.py), its pose among them: the body's tilt about the hip, neck and tail
+carriage, each leg's stride and lift, and whether it walks on two legs or four.
 """
 import math
 
-from .svgkit import tube_sides, place, lerp
+from .svgkit import tube_sides, place, lerp, rotate
 
 
 def _along(side, f):
@@ -81,13 +83,32 @@ MOUTHS = {
     "diplo": [(1.15, 0.04), (0.8, 0.06)],
     "box": [(0.97, 0.06), (0.65, 0.1)],
     "parrot": [(0.88, 0.12), (0.62, 0.14)],
-    "cerat": [(0.95, 0.16), (0.68, 0.16)],
+    "cerat": [(0.95, 0.12), (0.7, 0.11)],
     "beak": [(1.05, 0.04), (0.75, 0.06)],
     "ornitho": [(1.04, 0.05), (0.75, 0.08)],
     "ankylo": [(0.92, 0.1), (0.6, 0.12)],
     "stego": [(1.0, 0.05), (0.7, 0.08)],
     "dome": [(0.95, 0.06), (0.65, 0.1)],
 }
+
+MIN_HEAD_PX = 66   # page px from the neck joint to the snout
+MOUTH_PX = 30     # page px: a mouth this short stands free as a mark, not a line left open
+
+
+def _short_mouth(pts, length):
+    """The mouth line from just behind the snout tip, cut to `length` head units."""
+    pts = [(pts[0][0] - max(0.06, 0.3 * length), pts[0][1])] + list(pts[1:])
+    out, left = [pts[0]], length
+    for a, b in zip(pts, pts[1:]):
+        d = math.hypot(b[0] - a[0], b[1] - a[1])
+        if d >= left:
+            t = left / d
+            out.append((a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t))
+            break
+        out.append(b)
+        left -= d
+    return out
+
 
 EYES = {"rex": (0.42, -0.18), "croc": (0.32, -0.15), "duck": (0.42, -0.14), "cerat": (0.42, -0.12),
         "parrot": (0.45, -0.15), "ankylo": (0.45, -0.14), "brachio": (0.5, -0.2),
@@ -96,6 +117,9 @@ EYES = {"rex": (0.42, -0.18), "croc": (0.32, -0.15), "duck": (0.42, -0.14), "cer
 
 def head(c, kind, at, size, angle, P):
     """Draws a head with its crest, frill and horns; `at` is the neck joint."""
+    # a head drawn small on the page (a long-necked animal fitted to the width) is made big
+    # enough to hold an eye and still read as a head
+    size = max(size, MIN_HEAD_PX / c.tf[2])
     H = lambda pts: place(pts, at, size, -angle)
     crest = P.get("crest")
     # parts behind the head
@@ -137,9 +161,11 @@ def head(c, kind, at, size, angle, P):
                 side = 0.12
                 c.shape(H([ring(a - side, 0.85), ring(a, 1.0, ln * grow), ring(a + side, 0.85)]), smooth=False)
         if frill.get("bumps"):
-            for t in range(-100, 101, 25):
-                c.circle(*H([ring(math.radians(t))])[0], 0.075 * size)
-        c.shape(H([ring(math.radians(a)) for a in range(0, 360, 15)]))
+            # a scalloped rim: the bumps are part of the frill's own outline, not separate specks
+            c.shape(H([ring(math.radians(a), 1.0, 0.1 * abs(math.sin(math.radians(a) * 9)))
+                       for a in range(0, 360, 4)]))
+        else:
+            c.shape(H([ring(math.radians(a)) for a in range(0, 360, 15)]))
         if frill.get("rim", True):
             c.shape(H([ring(math.radians(a), 0.74) for a in range(0, 360, 15)]))
         for wu, wv in frill.get("windows", []):
@@ -171,11 +197,11 @@ def head(c, kind, at, size, angle, P):
                    (mid[0] + w * 0.55, mid[1]), (base[0] + w, base[1] + 0.04)]))
     mouth = MOUTHS.get(kind)
     if mouth and not roar:
-        c.line(H(mouth), smooth=True)
+        c.line(H(_short_mouth(mouth, MOUTH_PX / (size * c.tf[2]))), smooth=True)
     ex, ey = P.get("eye", EYES.get(kind, (0.42, -0.16)))
     # a round eye with its pupil looking forward; the ring of white stays big enough to colour
     scale = c.tf[2]
-    ring = max(7.5, min(10.0, 0.075 * size * scale)) / scale
+    ring = max(11.0, min(13.5, 0.1 * size * scale)) / scale
     ex_, ey_ = H([(ex, ey)])[0]
     c.circle(ex_, ey_, ring)
     fx, fy = H([(ex + 0.6 * ring / size, ey)])[0]
@@ -202,49 +228,61 @@ def _open_jaws(c, H, kind, angle):
              (0.95 * L, 0.12), (0.55 * L, 0.12), (0.2, 0.14), (-0.05, 0.25)]
     tip_low = swing([jaw_top[-1]])[0]
     c.shape(H([hinge, (0.98 * L, 0.1), tip_low]), smooth=False)          # inside of the mouth
-    n = 4
+    n = 3
     for k in range(n):                                                   # upper teeth
         x0 = 0.32 + (0.9 * L - 0.32) * k / n
         x1 = x0 + (0.9 * L - 0.32) / n * 0.8
-        c.polygon(H([(x0, 0.1), ((x0 + x1) / 2, 0.23), (x1, 0.1)]))
+        c.polygon(H([(x0, 0.1), ((x0 + x1) / 2, 0.23), (x1, 0.1)]), fill="#000")
     for k in range(n - 1):                                               # lower teeth
         x0 = 0.38 + (0.88 * L - 0.38) * k / (n - 1)
         x1 = x0 + (0.88 * L - 0.38) / (n - 1) * 0.75
-        c.polygon(H(swing([(x0, 0.14), ((x0 + x1) / 2, 0.02), (x1, 0.14)])))
+        c.polygon(H(swing([(x0, 0.14), ((x0 + x1) / 2, 0.02), (x1, 0.14)])), fill="#000")
     c.shape(H(lower))
     c.shape(H(upper))
 
 
 # ---------------------------------------------------------------- legs
 
-def pillar_leg(c, top, ground, w, bend=0.0, toes=True):
+def pillar_leg(c, top, ground, w, bend=0.0, toes=True, stride=0.0, lift=0.0):
+    """A column leg from `top` down to the ground; `stride` moves the foot forward, `lift` raises it."""
     x, y = top
-    c.tube([(x, y, w, w), (x + bend, (y + ground) / 2, w * 0.82, w * 0.82),
-            (x, ground - w * 0.55, w * 0.9, w * 0.9)])
-    if toes:
-        for dx in (-0.45, 0.05, 0.55):
-            c.line([(x + dx * w, ground + w * 0.05), (x + dx * w + 2, ground - 7)])
+    g = ground - lift
+    fx = x + stride
+    c.tube([(x, y, w, w), ((x + fx) / 2 + bend, (y + g) / 2, w * 0.82, w * 0.82),
+            (fx, g - w * 0.55, w * 0.9, w * 0.9)])
+    if toes and not lift:
+        for dx in (-0.35, 0.05, 0.45):
+            # short toe marks standing free of the foot's outline
+            c.line([(fx + dx * w, g - 2), (fx + dx * w + 2, g - 8)])
 
 
-def bird_leg(c, hip, length, w, stride=0.0, sickle=False, toe_len=None):
-    """A theropod or ornithopod hind leg: thigh, shin, raised ankle and three toes."""
+def bird_leg(c, hip, length, w, stride=0.0, sickle=False, toe_len=None, lift=0.0, toe_angle=0.0):
+    """A theropod or ornithopod hind leg: thigh, shin, raised ankle and three toes.
+
+    `stride` swings the lower leg forward (negative: back), `lift` raises the foot off the
+    ground and `toe_angle` (degrees, positive = toes down) tilts a raised foot.
+    """
     hx, hy = hip
-    g = hy + length
-    knee = (hx + length * (0.32 + stride * 0.4), hy + length * 0.45)
-    ankle = (hx + length * (-0.08 + stride * 0.5), hy + length * 0.82)
+    g = hy + length - lift
+    knee = (hx + length * (0.32 + stride * 0.4) + lift * 0.35, hy + length * 0.45 - lift * 0.45)
+    ankle = (hx + length * (-0.08 + stride * 0.5), hy + length * 0.82 - lift * 0.85)
     foot = (hx + length * (0.02 + stride * 0.5), g - w * 0.25)
     c.tube([(hx, hy, w, w), (knee[0], knee[1], w * 0.6, w * 0.6),
             (ankle[0], ankle[1], w * 0.34, w * 0.34), (foot[0], foot[1], w * 0.3, w * 0.3)])
     tl = toe_len or length * 0.3
     fx = foot[0]
-    c.shape([(fx - w * 0.3, g - w * 0.55), (fx - w * 0.4, g), (fx + tl, g), (fx + tl * 0.92, g - w * 0.28),
-             (fx + tl * 0.45, g - w * 0.42), (fx + w * 0.2, g - w * 0.7)])
-    c.line([(fx + tl * 0.5, g - 1), (fx + tl * 0.62, g - w * 0.3)])
+    if lift > 0:
+        # a raised foot may point its toes down, but not down through the ground
+        toe_angle = min(toe_angle, math.degrees(math.asin(max(-1.0, min(1.0, (lift - 3) / tl)))))
+    turn = lambda pts: rotate(pts, toe_angle, (fx, g - w * 0.3))
+    c.shape(turn([(fx - w * 0.3, g - w * 0.55), (fx - w * 0.4, g), (fx + tl, g), (fx + tl * 0.92, g - w * 0.28),
+                  (fx + tl * 0.45, g - w * 0.42), (fx + w * 0.2, g - w * 0.7)]))
+    c.line(turn([(fx + tl * 0.5, g - 4), (fx + tl * 0.56, g - w * 0.22)]))
     if sickle:
         sx, sy = foot[0] + tl * 0.25, g - w * 0.45
-        c.shape([(sx - w * 0.12, sy + w * 0.05), (sx + w * 0.05, sy - w * 0.65),
-                 (sx + w * 0.35, sy - w * 0.75), (sx + w * 0.2, sy - w * 0.5),
-                 (sx + w * 0.22, sy + w * 0.05)])
+        c.shape(turn([(sx - w * 0.12, sy + w * 0.05), (sx + w * 0.05, sy - w * 0.65),
+                      (sx + w * 0.35, sy - w * 0.75), (sx + w * 0.2, sy - w * 0.5),
+                      (sx + w * 0.22, sy + w * 0.05)]))
 
 
 def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0, thumb=False):
@@ -254,16 +292,20 @@ def arm(c, shoulder, length, w, angle=60, fingers=3, bend=35, claw=1.0, thumb=Fa
     elbow = (sx + length * 0.5 * math.cos(a1), sy + length * 0.5 * math.sin(a1))
     a2 = math.radians(angle - bend)
     hand = (elbow[0] + length * 0.45 * math.cos(a2), elbow[1] + length * 0.45 * math.sin(a2))
-    for k in range(fingers):
-        fa = math.radians(angle - bend + 25 - 28 * k)
-        fl = length * 0.3 * claw
-        fw = max(2.5, w * 0.4)
-        px, py = -math.sin(fa) * fw, math.cos(fa) * fw
-        tip = (hand[0] + fl * math.cos(fa), hand[1] + fl * math.sin(fa))
-        if fw >= 4:       # big enough to colour: a white finger with a pointed claw
-            c.tube([(hand[0], hand[1], fw, fw), (tip[0], tip[1], 1.5, 1.5)])
-        else:             # small hands: solid black claws
-            c.polygon([(hand[0] + px, hand[1] + py), tip, (hand[0] - px, hand[1] - py)], fill="#000")
+    # the hand: one closed outline with a pointed lobe per clawed finger, so there is one
+    # area to colour and no loose claw strokes
+    fl = length * 0.3 * claw
+    angles = [math.radians(angle - bend + 25 - 28 * k) for k in range(fingers)]
+    ha = math.radians(angle - bend)
+    side = (-math.sin(ha) * w * 0.45, math.cos(ha) * w * 0.45)
+    pts = [(hand[0] + side[0], hand[1] + side[1])]
+    for k, fa in enumerate(angles):
+        if k:
+            mid = (fa + angles[k - 1]) / 2
+            pts.append((hand[0] + fl * 0.6 * math.cos(mid), hand[1] + fl * 0.6 * math.sin(mid)))
+        pts.append((hand[0] + fl * math.cos(fa), hand[1] + fl * math.sin(fa)))
+    pts.append((hand[0] - side[0], hand[1] - side[1]))
+    c.polygon(pts)
     c.tube([(sx, sy, w, w), (elbow[0], elbow[1], w * 0.65, w * 0.65), (hand[0], hand[1], w * 0.5, w * 0.5)])
     if thumb:
         c.shape([(hand[0] - w * 0.5, hand[1]), (hand[0] + w * 0.2, hand[1] - w * 2.6),
@@ -306,12 +348,30 @@ def body_spine(P):
     return pts
 
 
+def ground_level(P):
+    """The ground's y in the dinosaur's own frame: below the feet, lower still for a leap."""
+    return P["leg_len"] + P.get("air", 0)
+
+
 def dinosaur(c, P):
     """Draws one dinosaur from its parameters in the canvas's current frame."""
-    spine = body_spine(P)
+    pitch = P.get("pitch", 0)       # whole body tilted about the hip, nose up for positive degrees
+
+    def R(x, y):
+        return rotate([(x, y)], -pitch)[0] if pitch else (x, y)
+
+    spine = [R(x, y) + (t, b) for x, y, t, b in body_spine(P)]
+    # a tail swung down rests on the ground instead of sinking into it
+    spine = [(x, min(y, ground_level(P) - 4 - b), t, b) for x, y, t, b in spine]
     top, bot, mid = tube_sides(spine)
     n = len(mid)
     quad = P.get("quad", True)
+    # leg poses: (stride, lift, toe angle) for far and near hind legs, (stride, lift) for the fore legs
+    bird_hind = not quad or P.get("hind") == "bird"
+    hind_far, hind_near = P.get("hind_pose", ((-0.45, 0, 0), (0.2, 0, 0)) if bird_hind else ((0, 0, 0), (0, 0, 0)))
+    fore_far, fore_near = P.get("fore_pose", ((0, 0), (0, 0)))
+    fore_legs = quad and P.get("fore", "pillar") == "pillar"
+    has_arms = P.get("arm_len") and not fore_legs
     leg_len = P["leg_len"]
     bl = P["body_len"]
     rise = P.get("shoulder_rise", 0)
@@ -363,15 +423,21 @@ def dinosaur(c, P):
 
     # far legs
     hip_leg_w = P["leg_w"]
-    if quad:
-        fore_top = (bl * 0.92 + 18, -rise + P["body_bot"] * 0.3)
-        pillar_leg(c, (22, P["body_bot"] * 0.3), ground - 6, hip_leg_w * 0.9, bend=P.get("bend", 6))
-        pillar_leg(c, fore_top, ground - 6, P.get("fore_w", hip_leg_w * 0.85) * 0.9, bend=-4)
+    fore_w = P.get("fore_w", hip_leg_w * 0.85)
+    if bird_hind:
+        st, lf, ta = hind_far
+        bird_leg(c, (8, 10), leg_len - 4, hip_leg_w * 0.9, stride=st, sickle=P.get("sickle"), lift=lf,
+                 toe_angle=ta)
     else:
-        bird_leg(c, (8, 10), leg_len - 4, hip_leg_w * 0.9, stride=-0.45, sickle=P.get("sickle"))
-        if P.get("arm_len"):
-            arm(c, (bl * 0.85 + 8, -rise + P["body_bot"] * 0.35), P["arm_len"], P["arm_w"] * 0.9,
-                angle=P.get("arm_angle", 60) + 12, fingers=P.get("fingers", 3), claw=P.get("claw", 1.0))
+        st, lf, _ = hind_far
+        pillar_leg(c, R(22, P["body_bot"] * 0.3), ground - 6, hip_leg_w * 0.9, bend=P.get("bend", 6),
+                   stride=st, lift=lf)
+    if fore_legs:
+        pillar_leg(c, R(bl * 0.92 + 18, -rise + P["body_bot"] * 0.3), ground - 6, fore_w * 0.9,
+                   bend=-4, stride=fore_far[0], lift=fore_far[1])
+    elif has_arms:
+        arm(c, R(bl * 0.85 + 8, -rise + P["body_bot"] * 0.35), P["arm_len"], P["arm_w"] * 0.9,
+            angle=P.get("arm_angle", 60) + 12, fingers=P.get("fingers", 3), claw=P.get("claw", 1.0))
 
     # tail, body and neck
     c.tube(spine)
@@ -429,28 +495,31 @@ def dinosaur(c, P):
             c.line([(pt[0], pt[1] - 1), ((pt[0] + pb[0]) / 2 + 4, (pt[1] + pb[1]) / 2),
                     (pb[0], pb[1] + 1)], smooth=True)
     if P.get("belly_line", True) and quad:
+        # the belly band: its line leaves the underside and returns to it, so the band is closed
         seg = [p for p in bot if -P["tail_len"] * 0.3 < p[0] < bl * 0.95]
-        if seg:
-            c.line([(p[0], p[1] - P["body_bot"] * 0.3) for p in seg[::3]], smooth=True)
+        if len(seg) > 12:
+            off = P["body_bot"] * 0.3
+            mid = [(p[0], p[1] - off) for p in seg[4:-4:3]]
+            c.line([(seg[0][0], seg[0][1] + 5)] + mid + [(seg[-1][0], seg[-1][1] + 5)], smooth=True)
 
     # head
     hx, hy = spine[-1][0], spine[-1][1]
     head(c, P["head"], (hx - P["neck_w"] * 0.3, hy), P["head_size"], P.get("head_angle", 0), P)
 
     # near legs
-    if quad:
-        fore_top = (bl * 0.92, -rise + P["body_bot"] * 0.3)
-        pillar_leg(c, (0, P["body_bot"] * 0.3), ground, hip_leg_w, bend=P.get("bend", 6))
-        pillar_leg(c, fore_top, ground, P.get("fore_w", hip_leg_w * 0.85), bend=-4)
+    if bird_hind:
+        st, lf, ta = hind_near
+        bird_leg(c, (0, 6), leg_len, hip_leg_w, stride=st, sickle=P.get("sickle"), lift=lf, toe_angle=ta)
     else:
-        bird_leg(c, (0, 6), leg_len, hip_leg_w, stride=0.2, sickle=P.get("sickle"))
-        if P.get("arm_len"):
-            arm(c, (bl * 0.85, -rise + P["body_bot"] * 0.35), P["arm_len"], P["arm_w"],
-                angle=P.get("arm_angle", 60), fingers=P.get("fingers", 3), claw=P.get("claw", 1.0),
-                thumb=P.get("thumb", False))
+        st, lf, _ = hind_near
+        pillar_leg(c, R(0, P["body_bot"] * 0.3), ground, hip_leg_w, bend=P.get("bend", 6), stride=st, lift=lf)
+    if fore_legs:
+        pillar_leg(c, R(bl * 0.92, -rise + P["body_bot"] * 0.3), ground, fore_w, bend=-4,
+                   stride=fore_near[0], lift=fore_near[1])
+    elif has_arms:
+        sx, sy = R(bl * 0.85, -rise + P["body_bot"] * 0.35)
         if P.get("wing"):
             # a fan of arm feathers hanging behind the forearm
-            sx, sy = bl * 0.85, -rise + P["body_bot"] * 0.35
             L = P["arm_len"]
             a1 = math.radians(P.get("arm_angle", 60))
             elbow = (sx + L * 0.5 * math.cos(a1), sy + L * 0.5 * math.sin(a1))
@@ -461,5 +530,5 @@ def dinosaur(c, P):
                 py = lerp(elbow[1], sy + L * 0.3, t)
                 pts += [(px - 4, py + 22 - 4 * k), (px - 12, py + 6)]
             c.shape(pts[:-1], smooth=False)
-            arm(c, (sx, sy), L, P["arm_w"], angle=P.get("arm_angle", 60), fingers=P.get("fingers", 3),
-                claw=P.get("claw", 1.0))
+        arm(c, (sx, sy), P["arm_len"], P["arm_w"], angle=P.get("arm_angle", 60), fingers=P.get("fingers", 3),
+            claw=P.get("claw", 1.0), thumb=P.get("thumb", False))

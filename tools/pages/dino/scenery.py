@@ -1,4 +1,4 @@
-"""Background shapes for the pages: ground, sun, clouds, rocks, ferns, a volcano."""
+"""Background shapes for the pages: ground, sun, clouds, rocks, leafy bushes, grass, cycads, a nest, a volcano."""
 import math
 
 from .svgkit import W
@@ -37,47 +37,28 @@ def rock(c, x, y, w=60, h=34, seed=0):
     c.shape(pts)
 
 
-def frond(c, base, length, angle, width=16, pairs=5, bend=0.25):
-    """One fern frond: a curved stem with pairs of oval leaflets and one at the tip."""
+def leaf(c, base, length, angle, width=24, bend=0.2):
+    """One broad pointed leaf from `base`, curving over at the tip: a single area big enough to fill."""
     a = math.radians(angle)
     ux, uy = math.cos(a), -math.sin(a)
     nx, ny = -uy, ux
     side = 1 if angle < 90 else -1
-
-    def at(t):
+    left, right = [], []
+    for k in range(9):
+        t = k / 8
         off = bend * length * t * t * side
-        return (base[0] + ux * length * t + nx * off, base[1] + uy * length * t + ny * off)
-
-    def direction(t):
-        p, q = at(max(0, t - 0.02)), at(min(1, t + 0.02))
-        L = math.hypot(q[0] - p[0], q[1] - p[1]) or 1
-        return (q[0] - p[0]) / L, (q[1] - p[1]) / L
-
-    leaves = []
-    for i in range(pairs):
-        t = 0.28 + 0.66 * i / pairs
-        rx = width * (1.0 - 0.45 * i / pairs)
-        ry = rx * 0.38
-        dx, dy = direction(t)
-        p = at(t)
-        for s in (1, -1):
-            # leaflet axis: 55 degrees off the stem, forward
-            ang = math.atan2(dy, dx) + s * math.radians(55)
-            cx, cy = p[0] + math.cos(ang) * rx, p[1] + math.sin(ang) * rx
-            leaves.append((cx, cy, rx, ry, math.degrees(ang)))
-    for cx, cy, rx, ry, ang in leaves:
-        c.ellipse(cx, cy, rx, ry, ang)
-    dx, dy = direction(1.0)
-    tip = at(1.0)
-    r = width * 0.55
-    c.ellipse(tip[0] + dx * r * 0.8, tip[1] + dy * r * 0.8, r, r * 0.45, math.degrees(math.atan2(dy, dx)))
-    c.line([at(i / 20) for i in range(21)])
+        cx, cy = base[0] + ux * length * t + nx * off, base[1] + uy * length * t + ny * off
+        w = width / 2 * math.sin(math.pi * min(1.0, 0.12 + 0.88 * t)) ** 0.7
+        left.append((cx + nx * w, cy + ny * w))
+        right.append((cx - nx * w, cy - ny * w))
+    c.shape([base] + left[1:-1] + [left[-1]] + right[-2:0:-1])
 
 
 def fern(c, x, y, size=1.0, flip=False):
-    for ang, ln in ((128, 105), (52, 105), (92, 125)):
+    """A low bush of five broad leaves fanned from one spot."""
+    for ang, ln in ((142, 72), (38, 72), (118, 98), (62, 98), (90, 110)):
         a = ang if not flip else 180 - ang
-        frond(c, (x, y), ln * size, a, width=18 * size, pairs=4, bend=0.12)
+        leaf(c, (x, y), ln * size, a, width=30 * size, bend=0.18)
 
 
 def volcano(c, x, y, w=200, h=120):
@@ -87,25 +68,24 @@ def volcano(c, x, y, w=200, h=120):
 
 
 def palm(c, x, y, h=170, flip=False):
-    """A cycad-like tree: ringed trunk and a crown of fronds."""
+    """A cycad-like tree: ringed trunk and a crown of broad leaves."""
     top = (x + (-12 if flip else 12), y - h)
     c.tube([(x, y + 6, 13, 13), ((x + top[0]) / 2, y - h / 2, 10, 10), (top[0], top[1], 8, 8)])
     for k in range(1, 5):
         t = k / 5
         px, py = x + (top[0] - x) * t, y + 6 + (top[1] - y - 6) * t
         c.line([(px - 10, py + 3), (px + 10, py - 3)])
-    for ang in (20, 70, 115, 165):
-        frond(c, top, 90, ang, width=15, pairs=3, bend=0.3)
+    for ang, ln in ((10, 80), (170, 80), (45, 95), (135, 95), (90, 85)):
+        leaf(c, top, ln, ang, width=28, bend=0.35)
 
 
-def grass(c, x, y, blades=7, h=80):
-    """A tuft of grass: pointed blades fanned from one spot."""
-    for i in range(blades):
-        a = math.radians(55 + 70 * i / (blades - 1))
-        ln = h * (0.7 + 0.3 * math.sin(i * 2.1) ** 2)
-        tip = (x + math.cos(a) * ln, y - math.sin(a) * ln)
-        bend = (x + math.cos(a) * ln * 0.5 + (i - blades / 2) * 2, y - math.sin(a) * ln * 0.5)
-        c.shape([(x - 8, y), bend, tip, (bend[0] + 13, bend[1] + 3), (x + 8, y)])
+def grass(c, x, y, blades=5, h=80):
+    """A tuft of grass: long narrow leaves fanned from one spot, outer ones first."""
+    order = sorted(range(blades), key=lambda i: -abs(i - (blades - 1) / 2))
+    for i in order:
+        a = 60 + 60 * i / (blades - 1)
+        ln = h * (0.75 + 0.25 * math.cos(math.radians(a - 90) * 2))
+        leaf(c, (x, y), ln, a, width=20, bend=0.3)
 
 
 def nest(c, x, y, eggs=3):
@@ -114,4 +94,3 @@ def nest(c, x, y, eggs=3):
         ex = x + (i - (eggs - 1) / 2) * 30
         c.ellipse(ex, y - 34 - (8 if i == 1 else 0), 17, 23, (i - 1) * 12)
     c.shape([(x - 75, y - 30), (x - 60, y - 5), (x, y + 6), (x + 60, y - 5), (x + 75, y - 30), (x, y - 20)])
-    c.line([(x - 55, y - 18), (x - 20, y - 8), (x + 20, y - 12), (x + 55, y - 20)], smooth=True)
