@@ -58,5 +58,5 @@ PAGES = [
     Page("tricerat.col", "triceratops", [oc("animals/dinosaurs/dinosauri_architetto_fra_02.svg")]),
     Page("umbrella.col", "umbrella", [oc("tools/umbrella.svg")]),
     Page("whale.col", "whale in the sea", [sym(0x1F40B, box=SEA, solid=True)], scene="scene_sea.svg", thick=30),
-    Page("yard.col", "house with a garden", [sym(0x1F3E1)], thick=30),
+    Page("yard.col", "house with a garden", [], scene="yard.svg"),
 ]

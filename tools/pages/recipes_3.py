@@ -6,7 +6,7 @@ SEA = (120, 110, 420, 262)
 WATER = (70, 40, 520, 370)
 
 PAGES = [
-    Page("ALLIGATO.CO3", "alligator by the water", [own("alligator.svg", box=(20, 120, 620, 270))], scene="scene_sea.svg"),
+    Page("ALLIGATO.CO3", "alligator in the water", [own("alligator.svg", box=(20, 160, 620, 230))], scene="scene_pool.svg"),
     Page("BABOON.CO3", "baboon in the grass", [oc("animals/mammals/contour_baboon.svg", box=MEADOW)], scene="scene_meadow.svg"),
     Page("BAT.CO3", "bat", [sym(0x1F987)], thick=30),
     Page("BEAR.CO3", "bear", [sym(0x1F43B)], thick=30),
@@ -31,7 +31,7 @@ PAGES = [
     Page("GOAT.CO3", "goat", [sym(0x1F410, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
     Page("GRASSHOP.CO3", "grasshopper", [oc("animals/bugs/cavalletta_architetto_fr_01.svg")]),
     Page("HEDGEHOG.CO3", "hedgehog", [sym(0x1F994, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
-    Page("HIPPOPOT.CO3", "hippopotamus", [own("hippo.svg")]),
+    Page("HIPPOPOT.CO3", "hippopotamus in a pool", [own("hippo.svg", box=(60, 110, 540, 300))], scene="scene_pool.svg"),
     Page("HORSE.CO3", "horse", [oc("animals/mammals/horses/cavallo_architetto_franc_02.svg")]),
     Page("KANGAROO.CO3", "kangaroo", [oc("animals/mammals/canguro_architetto_franc_01.svg")]),
     Page("KIWI.CO3", "kiwi bird", [own("kiwi.svg")], note="KIWI: the bird, not the fruit"),
