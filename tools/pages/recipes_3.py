@@ -43,7 +43,7 @@ PAGES = [
     Page("OSTRICH.CO3", "ostrich", [oc("unsorted/struzzo.svg", box=(200, 20, 260, 390))], scene="scene_meadow.svg"),
     Page("OWL.CO3", "owl", [oc("animals/birds/gufo_civetta_architetto__01.svg")]),
     Page("PENGUIN.CO3", "penguin", [oc("animals/birds/new_penguin_charles_mcco_01.svg")]),
-    Page("PIG.CO3", "pig", [sym(0x1F416, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
+    Page("PIG.CO3", "pig in a meadow", [own("pig.svg", box=(110, 130, 440, 310))], scene="scene_meadow.svg"),
     Page("RABBIT.CO3", "rabbit", [oc("animals/mammals/coniglio_architetto_fran_01.svg")]),
     Page("RHINOCER.CO3", "rhinoceros", [oc("animals/mammals/rhinoceros_architetto_fr_01.svg")]),
     Page("SANDDOLL.CO3", "sand dollars and shells on the sea floor", [own("sanddollar.svg")]),

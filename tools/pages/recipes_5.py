@@ -53,7 +53,7 @@ PAGES = [
     alpha("night.co5", "night", "N", [own("night.svg")]),
     alpha("owl.co5", "owl", "O", [sym(0x1F989)], thick=30),
     alpha("octopus.co5", "octopus", "O", [sym(0x1F419)], thick=30),
-    alpha("pig.co5", "pig", "P", [sym(0x1F416)], thick=30),
+    alpha("pig.co5", "pig", "P", [own("pig.svg")]),
     alpha("penguin.co5", "penguin", "P", [sym(0x1F427)], thick=30),
     alpha("quill.co5", "quill pen", "Q", [oc("office/feather.svg")]),
     alpha("queen.co5", "queen", "Q", [oc("people/card_figure_queen_nic_r.svg")]),
