@@ -58,7 +58,7 @@ PAGES = [
     alpha("quill.co5", "quill pen", "Q", [oc("office/feather.svg")]),
     alpha("queen.co5", "queen", "Q", [oc("people/card_figure_queen_nic_r.svg")]),
     alpha("rainbow.co5", "rainbow on two clouds", "R", [own("rainbow.svg")]),
-    alpha("rhino.co5", "rhino", "R", [oc("animals/mammals/rhinoceros_architetto_fr_01.svg")]),
+    alpha("rhino.co5", "rhino", "R", [own("rhino.svg")]),
     alpha("sax.co5", "saxophone", "S", [sym(0x1F3B7)], thick=30),
     alpha("scorpion.co5", "scorpion", "S", [own("scorpion.svg")]),
     alpha("turtle.co5", "turtle", "T", [sym(0x1F422)], thick=30),
