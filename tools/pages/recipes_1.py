@@ -6,7 +6,7 @@ SEA = (120, 110, 420, 262)
 
 PAGES = [
     Page("airplane.col", "propeller airplane", [oc("transportation/vehicles/aircraft_jarno_vasamaa1.svg")]),
-    Page("alphabet.col", "ABC toy blocks", [oc("recreation/toys/abc_blocks_petri_lummema_01.svg")]),
+    Page("alphabet.col", "ABC toy blocks", [own("abcblocks.svg")]),
     Page("ant.col", "ant in the grass", [oc("animals/bugs/ant.svg", box=MEADOW)], scene="scene_meadow.svg"),
     Page("art.col", "painter's palette and brush", [sym(0x1F3A8)], thick=30),
     Page("ball.col", "beach ball", [oc("recreation/toys/beach_ball_01.svg")]),
