@@ -53,7 +53,7 @@ PAGES = [
          note="SEALION: drawn, as the clip art first listed for it shows a walrus"),
     Page("SNAIL.CO3", "snail", [oc("animals/bugs/lumaca_architetto_france_01.svg")]),
     Page("SQUIRREL.CO3", "squirrel", [oc("animals/mammals/cartoon_squirrel_mike_sm1.svg")]),
-    Page("TIGER.CO3", "tiger", [sym(0x1F405)], thick=30),
+    Page("TIGER.CO3", "tiger in a meadow", [own("tiger.svg", box=(70, 90, 520, 340))], scene="scene_meadow.svg"),
     Page("TURTLE.CO3", "turtle", [sym(0x1F422, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
     Page("WALRUS.CO3", "walrus", [own("walrus.svg")]),
     Page("WEASEL.CO3", "weasel", [own("weasel.svg")]),
