@@ -45,7 +45,7 @@ PAGES = [
     alpha("jewels.co5", "jewels", "J", [own("jewels.svg")]),
     alpha("kangaroo.co5", "kangaroo", "K", [oc("animals/mammals/canguro_architetto_franc_01.svg")]),
     alpha("king.co5", "king", "K", [oc("people/card_figure_king_nicu_r.svg")]),
-    alpha("ladybugs.co5", "ladybugs", "L", [own("ladybug.svg", box=(226, 20, 250, 220)), own("ladybug.svg", box=(400, 220, 240, 226))]),
+    alpha("ladybugs.co5", "ladybugs", "L", [own("ladybug.svg", box=(220, 10, 290, 250)), own("ladybug.svg", box=(380, 190, 266, 256))]),
     alpha("lizard.co5", "lizard", "L", [sym(0x1F98E)]),
     alpha("monster.co5", "monster", "M", [sym(0x1F47E)], thick=30),
     alpha("mouse.co5", "mouse", "M", [sym(0x1F401)], thick=30),
