@@ -61,3 +61,28 @@ PAGES = [
     Page("whale.col", "whale in the sea", [sym(0x1F40B, box=SEA, solid=True)], scene="scene_sea.svg", thick=30),
     Page("yard.col", "house with a garden", [], scene="yard.svg"),
 ]
+
+# Clip art whose shading and fur marks end in open space: those strokes are dropped
+# (checked page by page; faces, numbers and antennae that would go are kept elsewhere).
+DROP_FREE = {
+    "airplane.col",
+    "art.col",
+    "basket.col",
+    "candy.col",
+    "clock.col",
+    "dogs.col",
+    "duck.col",
+    "football.col",
+    "jackolan.col",
+    "mailbox.col",
+    "pteradac.col",
+    "sharks.col",
+    "snow.col",
+    "star.col",
+    "tools.col",
+    "tricerat.col",
+    "whale.col",
+}
+for _page in PAGES:
+    if _page.name in DROP_FREE:
+        _page.params.setdefault("drop_free", 40)
