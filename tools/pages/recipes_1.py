@@ -5,7 +5,7 @@ MEADOW = (110, 96, 440, 300)     # subject box above the meadow's ground
 SEA = (120, 110, 420, 262)
 
 PAGES = [
-    Page("airplane.col", "propeller airplane", [oc("transportation/vehicles/aircraft_jarno_vasamaa1.svg")]),
+    Page("airplane.col", "propeller airplane", [own("propplane.svg")]),
     Page("alphabet.col", "ABC toy blocks", [own("abcblocks.svg")]),
     Page("ant.col", "ant in the grass", [oc("animals/bugs/ant.svg", box=MEADOW)], scene="scene_meadow.svg"),
     Page("art.col", "painter's palette and brush", [sym(0x1F3A8)], thick=30),
@@ -56,7 +56,7 @@ PAGES = [
     Page("tictacto.col", "tic-tac-toe game", [own("tictactoe.svg")]),
     Page("tools.col", "tools", [oc("tools/tools_nicu_buculei_01.svg")]),
     Page("tree.col", "fruit tree", [oc("food/fruit/tree_whit_fruits_01.svg")]),
-    Page("tricerat.col", "triceratops", [oc("animals/dinosaurs/dinosauri_architetto_fra_02.svg")]),
+    Page("tricerat.col", "triceratops", [own("triceratops.svg")]),
     Page("umbrella.col", "umbrella", [oc("tools/umbrella.svg")]),
     Page("whale.col", "whale in the sea", [sym(0x1F40B, box=SEA, solid=True)], scene="scene_sea.svg", thick=30),
     Page("yard.col", "house with a garden", [], scene="yard.svg"),

@@ -43,7 +43,7 @@ PAGES = [
     alpha("insect.co5", "insect (bee)", "I", [oc("animals/bugs/bee.svg")]),
     alpha("jackal.co5", "jackal", "J", [own("jackal.svg")]),
     alpha("jewels.co5", "jewels", "J", [own("jewels.svg")]),
-    alpha("kangaroo.co5", "kangaroo", "K", [oc("animals/mammals/canguro_architetto_franc_01.svg")]),
+    alpha("kangaroo.co5", "kangaroo", "K", [own("kangaroo.svg")]),
     alpha("king.co5", "king", "K", [oc("people/card_figure_king_nicu_r.svg")]),
     alpha("ladybugs.co5", "ladybugs", "L", [own("ladybug.svg", box=(220, 10, 290, 250)), own("ladybug.svg", box=(380, 190, 266, 256))]),
     alpha("lizard.co5", "lizard", "L", [sym(0x1F98E)]),
