@@ -27,7 +27,7 @@ PAGES = [
     Page("ELEPHANT.CO3", "elephant", [sym(0x1F418, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
     Page("FOX.CO3", "fox", [oc("animals/mammals/contour_fox.svg", box=MEADOW)], scene="scene_meadow.svg"),
     Page("FROG.CO3", "frog on a lily pad", [own("frog.svg")]),
-    Page("GIRAFFE.CO3", "giraffe", [own("giraffe.svg", box=(250, 8, 280, 412))], scene="scene_meadow.svg"),
+    Page("GIRAFFE.CO3", "giraffe", [own("giraffe.svg", box=(262, 6, 360, 416))], scene="scene_meadow.svg"),
     Page("GOAT.CO3", "goat", [sym(0x1F410, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
     Page("GRASSHOP.CO3", "grasshopper", [own("grasshopper.svg")]),
     Page("HEDGEHOG.CO3", "hedgehog", [sym(0x1F994, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
