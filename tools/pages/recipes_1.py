@@ -64,27 +64,24 @@ PAGES = [
     Page("yard.col", "house with a garden", [], scene="yard.svg"),
 ]
 
-# Clip art whose shading and fur marks end in open space: those strokes are dropped
-# (checked page by page; faces, numbers and antennae that would go are kept elsewhere).
+# Clip art whose shading and fur marks end in open space: strokes up to this many px
+# that reach a junction, and loose strokes up to three times as long, are dropped
+# (checked page by page; pages whose faces, numbers or antennae would go are not here).
 DROP_FREE = {
-    "airplane.col",
-    "art.col",
-    "basket.col",
-    "candy.col",
-    "clock.col",
-    "dogs.col",
-    "duck.col",
-    "football.col",
-    "jackolan.col",
-    "mailbox.col",
-    "pteradac.col",
-    "sharks.col",
-    "snow.col",
-    "star.col",
-    "tools.col",
-    "tricerat.col",
-    "whale.col",
+    "art.col": 40,
+    "candy.col": 40,
+    "clock.col": 40,
+    "dogs.col": 40,
+    "duck.col": 40,
+    "football.col": 40,
+    "jackolan.col": 40,
+    "mailbox.col": 40,
+    "pteradac.col": 40,
+    "sharks.col": 40,
+    "snow.col": 40,
+    "tools.col": 40,
+    "whale.col": 40,
 }
 for _page in PAGES:
     if _page.name in DROP_FREE:
-        _page.params.setdefault("drop_free", 40)
+        _page.params.setdefault("drop_free", DROP_FREE[_page.name])

@@ -36,7 +36,7 @@ PAGES = [
     Page("KANGAROO.CO3", "kangaroo", [own("kangaroo.svg")]),
     Page("KIWI.CO3", "kiwi bird", [own("kiwi.svg", box=(120, 96, 420, 340))], scene="scene_meadow.svg",
          note="KIWI: the bird, not the fruit"),
-    Page("LEMMING.CO3", "lemming", [own("lemming.svg")]),
+    Page("LEMMING.CO3", "lemming on a rock", [own("lemming.svg")]),
     Page("LION.CO3", "lion", [oc("animals/mammals/big_cats/leone_01_architetto_fran_01.svg")]),
     Page("MOLE.CO3", "mole at its molehill", [], scene="mole.svg"),
     Page("MOUSE.CO3", "mouse", [sym(0x1F401)], thick=30),
@@ -51,7 +51,7 @@ PAGES = [
     Page("SEAHORSE.CO3", "seahorse", [oc("animals/fish/seahorse.svg", box=WATER)], scene="scene_water.svg"),
     Page("SEALION.CO3", "sea lion balancing a ball", [own("sealion.svg", box=(170, 14, 320, 426))], scene="scene_sea.svg",
          note="SEALION: drawn, as the clip art first listed for it shows a walrus"),
-    Page("SNAIL.CO3", "snail", [oc("animals/bugs/lumaca_architetto_france_01.svg")]),
+    Page("SNAIL.CO3", "snail", [own("snail.svg")]),
     Page("SQUIRREL.CO3", "squirrel", [oc("animals/mammals/cartoon_squirrel_mike_sm1.svg")]),
     Page("TIGER.CO3", "tiger in a meadow", [own("tiger.svg", box=(70, 90, 520, 340))], scene="scene_meadow.svg"),
     Page("TURTLE.CO3", "turtle", [sym(0x1F422, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
@@ -60,35 +60,35 @@ PAGES = [
     Page("WOLF.CO3", "wolf", [oc("animals/mammals/simple_stylized_wolf_he_01.svg")]),
 ]
 
-# Clip art whose shading and fur marks end in open space: those strokes are dropped
-# (checked page by page; faces, numbers and antennae that would go are kept elsewhere).
+# Clip art whose shading and fur marks end in open space: strokes up to this many px
+# that reach a junction, and loose strokes up to three times as long, are dropped
+# (checked page by page; pages whose faces, numbers or antennae would go are not here).
 DROP_FREE = {
-    "BABOON.CO3",
-    "BEAR.CO3",
-    "BIRD.CO3",
-    "BUTTERFL.CO3",
-    "CAT.CO3",
-    "CHICKEN.CO3",
-    "CRAB.CO3",
-    "DEER.CO3",
-    "DOG.CO3",
-    "DOLPHIN.CO3",
-    "DUCK.CO3",
-    "ELEPHANT.CO3",
-    "GOAT.CO3",
-    "GRASSHOP.CO3",
-    "HEDGEHOG.CO3",
-    "HORSE.CO3",
-    "LION.CO3",
-    "MOUSE.CO3",
-    "OWL.CO3",
-    "PENGUIN.CO3",
-    "RABBIT.CO3",
-    "SEAHORSE.CO3",
-    "SNAIL.CO3",
-    "SQUIRREL.CO3",
-    "WOLF.CO3",
+    "BABOON.CO3": 40,
+    "BEAR.CO3": 40,
+    "BIRD.CO3": 70,
+    "BUTTERFL.CO3": 40,
+    "CAT.CO3": 40,
+    "CHICKEN.CO3": 70,
+    "COW.CO3": 70,
+    "CRAB.CO3": 40,
+    "DEER.CO3": 40,
+    "DOG.CO3": 70,
+    "DOLPHIN.CO3": 40,
+    "DUCK.CO3": 40,
+    "ELEPHANT.CO3": 70,
+    "GOAT.CO3": 70,
+    "HEDGEHOG.CO3": 70,
+    "HORSE.CO3": 70,
+    "LION.CO3": 70,
+    "MOUSE.CO3": 70,
+    "OWL.CO3": 40,
+    "PENGUIN.CO3": 40,
+    "RABBIT.CO3": 70,
+    "SEAHORSE.CO3": 40,
+    "SQUIRREL.CO3": 70,
+    "WOLF.CO3": 40,
 }
 for _page in PAGES:
     if _page.name in DROP_FREE:
-        _page.params.setdefault("drop_free", 40)
+        _page.params.setdefault("drop_free", DROP_FREE[_page.name])
