@@ -84,9 +84,11 @@ def blank_canvas(scale=SCALE):
 
 
 def paste(canvas, rgba, x, y, scale=SCALE):
-    """Alpha-composites rgba over canvas with its top-left at page pixel (x, y)."""
-    h, w = rgba.shape[:2]
+    """Alpha-composites rgba over canvas with its top-left at page pixel (x, y); art that
+    runs past the bottom or right edge of the page is cut off there."""
     y, x = y * scale, x * scale
+    rgba = rgba[:max(0, canvas.shape[0] - y), :max(0, canvas.shape[1] - x)]
+    h, w = rgba.shape[:2]
     dst = canvas[y:y + h, x:x + w]
     sa = rgba[..., 3:4]
     da = dst[..., 3:4]
