@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """Quality bar for colouring pages.
 
-Usage: /usr/bin/python3 tools/pages/quality.py [--complete] [--edition N] [--ends] [page files...]
+Usage: /usr/bin/python3 tools/pages/quality.py [--complete] [--edition N] [--ends] [--small] [page files...]
 Without files, checks every page file under editions/*/pages (with --edition N,
 only that edition's). Prints one row per page, a summary line per edition, and
 exits 1 if any page fails (with --complete, also if an edition folder lacks any
 of its fifty pages). --ends also lists every open line end found, with its
-position, so it can be reviewed or added to open-ends.tsv.
+position, so it can be reviewed or added to open-ends.tsv; --small lists the
+small areas with a point inside each.
 
 A page passes when: it is a valid 1-bit page of its edition (signature, headers,
 size, page-clean flag 0) that the program can load; its outlines are 2 to 4 px wide
@@ -55,7 +56,7 @@ MAX_SHARE = 0.92
 
 # Editions whose pages must also pass the line-end and small-area checks (and
 # whose edition figures must meet their targets). Add an edition once it passes.
-GATED = set()
+GATED = {4}
 
 SMALL_AREA = 300            # px: an area smaller than this is hard to hit
 NARROW_RADIUS = 4           # px: areas where no pixel is this far from a line are narrow
@@ -171,7 +172,12 @@ def line_ends(lines):
     strokes up to MARK px long: sun rays, dashes, seeds) divide nothing and have
     no ends here.
     """
-    h, w = lines.shape
+    return [(x, y, gap) for x, y, gap, _ in line_ends_with_targets(lines)]
+
+
+def line_ends_with_targets(lines):
+    """As line_ends, each with the nearest point (x, y) of another line or the
+    page edge: where a line meant to divide should have gone."""
     framed = np.pad(lines, 1, constant_values=True)
     skel = morphology.skeletonize(framed)
     count = ndi.convolve(skel.astype(np.uint8), EIGHT.astype(np.uint8), mode="constant") - 1
@@ -185,12 +191,14 @@ def line_ends(lines):
         front = [p for p, d in dist.items() if d == SPUR + 2]
         if _clusters(front) >= 2:
             continue                        # branches within SPUR px: a stub at a junction
-        out.append((int(x) - 1, int(y) - 1, _gap(framed, skel, (y, x))))
+        gap, (ty, tx) = _nearest_other(framed, skel, (y, x))
+        out.append((int(x) - 1, int(y) - 1, gap, (int(tx) - 1, int(ty) - 1)))
     return out
 
 
-def _gap(framed, skel, end):
-    """Px of paper between an end's stroke tip and the nearest other line (frame included)."""
+def _nearest_other(framed, skel, end):
+    """(px of paper between an end's stroke tip and the nearest other line, that
+    line pixel), the frame counting as a line."""
     y, x = end
     r = OWN_STROKE + 12
     y0, y1, x0, x1 = max(0, y - r), min(framed.shape[0], y + r + 1), max(0, x - r), min(framed.shape[1], x + r + 1)
@@ -203,10 +211,10 @@ def _gap(framed, skel, end):
     own = win & ndi.binary_dilation(own_skel, EIGHT, iterations=3)
     other = win & ~own
     if not other.any():
-        return r
-    d = ndi.distance_transform_edt(~other)[y - y0, x - x0]
+        return r, end
+    d, (iy, ix) = ndi.distance_transform_edt(~other, return_indices=True)
     tip = ndi.distance_transform_edt(own)[y - y0, x - x0]   # end pixel to the stroke's own edge
-    return max(0, int(round(d - tip)))
+    return max(0, int(round(d[y - y0, x - x0] - tip))), (iy[y - y0, x - x0] + y0, ix[y - y0, x - x0] + x0)
 
 
 def load_allowed(path=ALLOW_FILE):
@@ -240,14 +248,24 @@ def area_sizes(lines):
     Narrow: every pixel of the area lies closer than NARROW_RADIUS px to a line or
     the page edge, so no disc 8 px across fits inside it.
     """
+    n, small = small_areas(lines)
+    return n, len(small)
+
+
+def small_areas(lines):
+    """(count of paper areas, [(x, y, px, room)] of the small ones): a point of
+    each small area, its size and twice its largest distance to a line."""
     lab, n = ndi.label(~lines, FOUR)
     if n == 0:
-        return 0, 0
+        return 0, []
+    index = np.arange(1, n + 1)
     sizes = np.bincount(lab.ravel(), minlength=n + 1)[1:]
     room = ndi.distance_transform_edt(np.pad(~lines, 1, constant_values=False))[1:-1, 1:-1]
-    widest = ndi.maximum(room, lab, index=np.arange(1, n + 1))
-    small = (sizes < SMALL_AREA) | (np.asarray(widest) < NARROW_RADIUS)
-    return int(n), int(small.sum())
+    widest = np.asarray(ndi.maximum(room, lab, index=index))
+    where = ndi.maximum_position(room, lab, index=index)
+    small = (sizes < SMALL_AREA) | (widest < NARROW_RADIUS)
+    return int(n), [(int(where[i][1]), int(where[i][0]), int(sizes[i]), int(2 * widest[i]))
+                    for i in np.nonzero(small)[0]]
 
 
 # ---- silhouettes ----------------------------------------------------------
@@ -416,6 +434,7 @@ def main(argv):
     ap.add_argument("--complete", action="store_true")
     ap.add_argument("--edition", type=int, action="append", default=[])
     ap.add_argument("--ends", action="store_true", help="list every open line end")
+    ap.add_argument("--small", action="store_true", help="list every small area")
     ap.add_argument("paths", nargs="*")
     a = ap.parse_args(argv)
     paths, extra = a.paths, []
@@ -442,6 +461,9 @@ def main(argv):
             if a.ends:
                 for x, y, gap in m["ends"]:
                     print("    open end %s\t%d\t%d\tgap %d px" % (name, x, y, gap))
+            if a.small:
+                for x, y, px, room in small_areas(kept[name])[1]:
+                    print("    small area %s at %d,%d: %d px, %d px across" % (name, x, y, px, room))
             rows, named = per_edition.setdefault(edition_of(p), ([], []))
             rows.append(m)
             named.append((name, kept[name]))

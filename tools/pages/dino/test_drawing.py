@@ -100,6 +100,23 @@ class Plants(unittest.TestCase):
         self.assertEqual(quality.failures(quality.measure(lines)), [])
         # the ground line runs across the page on both sides of the tulips
         self.assertTrue(lines[405:435, 20:60].any() and lines[405:435, 600:640].any())
+        # and meets the art: no line stops short, so ground and sky stay apart
+        self.assertEqual(quality.line_ends(lines), [])
+
+    def test_dividing_lines_end_on_the_outline(self):
+        from plants.parts import chord
+        square = [(0, 0), (100, 0), (100, 100), (0, 100)]
+        self.assertEqual(chord(square, (20, 50), (80, 50)), [(0.0, 50.0), (100.0, 50.0)])
+        # a midrib runs through the leaf's tip, a vertex of the outline, at any angle
+        from plants.parts import leaf_outline, _pt
+        from dino.svgkit import catmull
+        for angle in range(0, 360, 5):
+            pts = catmull(leaf_outline((300, 300), 90, angle, 28, "oval"), True, 8)
+            _, end = chord(pts, _pt((300, 300), angle, 9), _pt((300, 300), angle, 81))
+            tip = _pt((300, 300), angle, 90)
+            self.assertLess(abs(end[0] - tip[0]) + abs(end[1] - tip[1]), 1.0, angle)
+        # from a point inside towards the edge: the far end sits on the edge
+        self.assertEqual(chord(square, (50, 50), (60, 50))[1], (100.0, 50.0))
 
 
 if __name__ == "__main__":

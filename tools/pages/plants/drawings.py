@@ -7,7 +7,7 @@ import math
 from dino import scenery
 from dino.svgkit import Canvas, catmull
 from .parts import (stem, leaf, maple_leaf, petal, flower_head, bell, trumpet, cone_tree, crown,
-                    trunk, pot, _pt, _dir)
+                    trunk, pot, floret_head, chord, palmate_leaf, frond, _pt, _dir)
 
 G = 405   # ground line
 
@@ -31,24 +31,8 @@ def trifoliate(c, p, size, angle, kind="heart"):
     for da in (-75, 75, 0) if kind == "heart" else (-55, 55, 0):
         if kind == "heart":
             petal(c, p, angle + da, size, size * 0.48, 0, "notched")
-            c.line([p, _pt(p, angle + da, size * 0.7)])
         else:
             leaf(c, p, size, angle + da, size * 0.4, kind="oval", veins=0)
-
-
-def floret_cluster(c, center, rx, ry, r=8, rows=4):
-    """A tight cluster of small round florets (clover heads, alfalfa, goldenrod, redbud)."""
-    cx, cy = center
-    pts = []
-    for j in range(rows):
-        yy = cy + ry - 2 * ry * j / max(1, rows - 1)
-        half = rx * math.sqrt(max(0.15, 1 - ((yy - cy) / (ry + 1e-6)) ** 2))
-        n = max(1, int(2 * half / (r * 1.6)) + 1)
-        for i in range(n):
-            xx = cx - half + (2 * half) * (i + 0.5) / n
-            pts.append((xx, yy))
-    for x, y in pts:
-        c.circle(x, y, r)
 
 
 # ---------------------------------------------------------------- flowers
@@ -59,8 +43,8 @@ def alfalfa(c):
         pts = curve_stem(c, x, G + 8, x + b, G - h, bend=b * 0.6, w=4.5)
         for k, t in enumerate((0.3, 0.55, 0.78)):
             p = catmull(pts, False, 10)[int(t * 20)]
-            trifoliate(c, p, 44, 150 if k % 2 else 30, kind="oval")
-        floret_cluster(c, (x + b, G - h - 30), 26, 34, r=9, rows=5)
+            trifoliate(c, p, 48, 150 if k % 2 else 30, kind="oval")
+        floret_head(c, (x + b, G - h - 30), 28, 38, bands=3, seed=x)
     scenery.cloud(c, 590, 150, 70, 30)
 
 
@@ -68,12 +52,16 @@ def asparagus(c):
     garden(c, sun=(575, 70), clouds=((180, 60), (380, 55)))
     for x, h in ((170, 230), (250, 300), (330, 260), (410, 320), (490, 220)):
         top = G - h
-        c.tube([(x, G + 10, 13, 13), (x + 2, (G + top) / 2, 12, 12), (x, top + 30, 11, 11)])
-        c.shape([(x - 12, top + 36), (x - 11, top + 10), (x, top - 8), (x + 11, top + 10), (x + 12, top + 36)])
-        c.line([(x - 11, top + 22), (x, top + 12), (x + 11, top + 22)])
-        for k in range(1, 5):
+        spear = c.tube([(x, G + 10, 13, 13), (x + 2, (G + top) / 2, 12, 12), (x, top + 30, 11, 11)])
+        tip = c.shape([(x - 12, top + 36), (x - 11, top + 10), (x, top - 8), (x + 11, top + 10), (x + 12, top + 36)])
+        _, a = chord(tip, (x, top + 12), (x - 11, top + 22))
+        _, b = chord(tip, (x, top + 12), (x + 11, top + 22))
+        c.line([a, (x, top + 12), b])
+        for k in range(1, 5):                       # scales: a V across the spear, edge to edge
             yy = top + 40 + (G - top - 50) * k / 5
-            c.line([(x - 12, yy - 9), (x - 3, yy), (x + 4, yy - 9)])
+            _, a = chord(spear, (x + 2, yy), (x - 12, yy - 9))
+            _, b = chord(spear, (x + 2, yy), (x + 16, yy - 9))
+            c.line([a, (x + 2, yy), b])
     scenery.rock(c, 70, G + 22, 70, 40)
     scenery.rock(c, 600, G + 22, 60, 34, seed=2)
 
@@ -99,22 +87,22 @@ def bluebonnet(c):
     garden(c)
     for x, h in ((200, 230), (330, 280), (460, 240)):
         stem(c, [(x, G + 8), (x + 3, G - h * 0.5), (x, G - h)], 5)
-        for k in range(8):
-            yy = G - h * 0.42 - k * (h * 0.55 / 8)
-            w = 26 * (1 - k / 10)
+        for k in range(4):
+            yy = G - h * 0.42 - k * (h * 0.55 / 4)
+            w = 34 * (1 - k / 9)
             for s in (-1, 1):
-                petal(c, (x, yy), 90 + s * 60, w + 8, 9 * (1 - k / 14), 4, "round")
-        c.circle(x, G - h - 6, 11)
+                petal(c, (x, yy), 90 + s * 55, w + 8, 13 * (1 - k / 12), 4, "round")
+        c.circle(x, G - h - 8, 13)
         for s in (-1, 1):
             base = (x, G - 40)
-            for a in (20, 45, 70):
-                leaf(c, base, 52, 90 + s * (90 - a), 11, kind="lance", vein=False)
+            for a in (25, 65):
+                leaf(c, base, 56, 90 + s * (90 - a), 12, kind="lance", vein=False)
 
 
 def caladium(c):
     garden(c, sun=(580, 70), clouds=((110, 70), (330, 50)))
     pot(c, 330, G + 2, 190, 120)
-    for (a, ln, s) in ((150, 190, 0.95), (120, 215, 1.05), (90, 230, 1.1), (60, 215, 1.05), (30, 190, 0.95)):
+    for (a, ln, s) in ((128, 200, 0.8), (108, 290, 0.85), (90, 250, 0.8), (72, 290, 0.85), (52, 200, 0.8)):
         base = (330, G - 118)
         tip = _pt(base, a, ln * 0.6)
         stem(c, [base, _pt(base, a + (8 if a < 90 else -8), ln * 0.3), tip], 4)
@@ -122,12 +110,8 @@ def caladium(c):
         ang = a - 90 + 90
         pts = [tip, _pt(tip, ang + 70, size * 0.4), _pt(tip, ang + 35, size * 0.75), _pt(tip, ang, size),
                _pt(tip, ang - 35, size * 0.75), _pt(tip, ang - 70, size * 0.4)]
-        c.shape(pts)
-        far = _pt(tip, ang, size * 0.92)
-        c.line([tip, far])
-        for side in (1, -1):
-            c.line([_pt(tip, ang, size * 0.35), _pt(tip, ang + side * 40, size * 0.62)])
-            c.line([_pt(tip, ang, size * 0.6), _pt(tip, ang + side * 22, size * 0.82)])
+        outline = c.shape(pts)
+        c.line(chord(outline, _pt(tip, ang, size * 0.1), _pt(tip, ang, size * 0.9)))
 
 
 def carnation(c):
@@ -149,9 +133,9 @@ def carnation(c):
             pts.append((top[0] + r * math.cos(t), top[1] + 6 + r * 0.75 * math.sin(t)))
         pts.append((top[0] + 20, top[1] + 14))
         pts.append((top[0] - 20, top[1] + 14))
-        c.polygon(pts)
-        for k in (-1, 0, 1):
-            c.line([(top[0] + k * 14, top[1] + 8), (top[0] + k * 26, top[1] - 20)])
+        head = c.polygon(pts)
+        for k in (-1, 1):
+            c.line(chord(head, (top[0] + k * 12, top[1] + 8), (top[0] + k * 30, top[1] - 20)))
 
 
 def chrysant(c):
@@ -161,7 +145,7 @@ def chrysant(c):
     for a in (150, 30, 125, 55):
         leaf(c, (330, G - 10), 95, a, 30, kind="oval", veins=2)
     for x, y, s in ((200, 200, 0.9), (440, 175, 1.0), (320, 260, 0.85)):
-        flower_head(c, (x, y), 18, 88 * s, 8 * s, "long", inner=10, layers=2, disc=20 * s)
+        flower_head(c, (x, y), 12, 86 * s, 14 * s, "long", inner=10, disc=24 * s)
 
 
 def clover(c):
@@ -171,7 +155,7 @@ def clover(c):
         trifoliate(c, (x + 4, G - h), 58, 90)
     for x, h in ((270, 270), (360, 230)):
         stem(c, [(x, G + 8), (x + 8, G - h * 0.5), (x, G - h)], 4.5)
-        floret_cluster(c, (x, G - h - 28), 34, 32, r=9, rows=5)
+        floret_head(c, (x, G - h - 30), 36, 34, bands=3, seed=x)
 
 
 def daisies(c):
@@ -238,16 +222,16 @@ def gayfeath(c):
 def gladiolu(c):
     garden(c, clouds=((250, 60), (560, 150)))
     for x, h, d in ((260, 340, 1), (420, 290, -1)):
-        for a in (95, 80, 105):
-            leaf(c, (x, G + 6), h * 0.65, a, 15, kind="grass", vein=True)
+        for a in (99, 78):
+            leaf(c, (x, G + 6), h * 0.6, a, 17, kind="grass", vein=True)
         stem(c, [(x, G + 8), (x + d * 5, G - h * 0.5), (x + d * 15, G - h)], 5)
-        for k in range(5):
-            t = 0.45 + 0.12 * k
+        for k in range(4):
+            t = 0.42 + 0.15 * k
             p = (x + d * 15 * t, G - h * t)
-            s = 1.0 - 0.13 * k
+            s = 1.0 - 0.14 * k
             side = 1 if k % 2 else -1
-            flower_head(c, (p[0] + side * 28 * s, p[1]), 5, 36 * s, 15 * s, "frilly", inner=4,
-                        rot=90, disc=7 * s)
+            flower_head(c, (p[0] + side * 30 * s, p[1]), 5, 46 * s, 21 * s, "frilly", inner=4,
+                        rot=90, disc=10 * s)
         c.ellipse(x + d * 16, G - h - 10, 7, 14)
 
 
@@ -262,7 +246,7 @@ def goldenra(c):
         dense = catmull(pts, False, 10)
         for k in range(3):
             p = dense[12 + 3 * k]
-            floret_cluster(c, (p[0] + lean * 22, p[1] - 8), 26, 12, r=9, rows=2)
+            floret_head(c, (p[0] + lean * 24, p[1] - 8), 30, 17, bands=1, seed=k)
 
 
 def hibiscus(c):
@@ -272,9 +256,6 @@ def hibiscus(c):
     cx, cy = 330, 220
     for i in range(5):
         petal(c, (cx, cy), 90 + 72 * i, 150, 75, 0, "round")
-    for i in range(5):
-        a = 90 + 72 * i
-        c.line([_pt((cx, cy), a, 22), _pt((cx, cy), a, 90)])
     c.circle(cx, cy, 22)
     c.tube([(cx, cy, 5, 5), (cx + 40, cy - 50, 5, 5), (cx + 70, cy - 95, 5, 5)])
     for k in range(5):
@@ -301,8 +282,8 @@ def holly(c):
             left.append(P(t1, width * prof + 6))
         right = [P(((q[0] - base[0]) * ux + (q[1] - base[1]) * uy) / length,
                    -((q[0] - base[0]) * nx + (q[1] - base[1]) * ny)) for q in left]
-        c.polygon([P(0, 5)] + left + [P(1.0, 0)] + right[::-1] + [P(0, -5)])
-        c.line([P(0.02, 0), P(0.85, 0)])
+        outline = c.polygon([P(0, 5)] + left + [P(1.0, 0)] + right[::-1] + [P(0, -5)])
+        c.line(chord(outline, P(0.1, 0), P(0.9, 0)))
 
     c.tube([(120, 420, 7, 7), (250, 330, 6, 6), (330, 250, 5, 5), (420, 160, 4, 4)])
     for p, a, ln in (((170, 385), 200, 150), ((230, 345), 40, 170), ((300, 280), 160, 160),
@@ -316,23 +297,23 @@ def iris(c):
     garden(c, clouds=((230, 55), (560, 60)))
 
     def iris_flower(x, y, s):
-        for sgn in (-1, 1):                                   # falls, drooping outwards
-            c.shape([(x, y), (x + sgn * 30 * s, y + 10 * s), (x + sgn * 75 * s, y + 40 * s),
-                     (x + sgn * 80 * s, y + 85 * s), (x + sgn * 55 * s, y + 80 * s),
-                     (x + sgn * 25 * s, y + 35 * s)])
-            c.line([(x + sgn * 20 * s, y + 18 * s), (x + sgn * 58 * s, y + 55 * s)])
-        c.shape([(x - 22 * s, y + 5), (x - 15 * s, y + 70 * s), (x, y + 95 * s), (x + 15 * s, y + 70 * s),
-                 (x + 22 * s, y + 5)])
-        for sgn in (-1, 1):                                   # standards, upright
+        for sgn in (-1, 1):                                   # standards, upright, behind the falls
             c.shape([(x, y + 5), (x + sgn * 40 * s, y - 40 * s), (x + sgn * 25 * s, y - 90 * s),
                      (x + sgn * 5 * s, y - 60 * s)])
+        for sgn in (-1, 1):                                   # falls, drooping outwards
+            fall = c.shape([(x, y), (x + sgn * 30 * s, y + 10 * s), (x + sgn * 75 * s, y + 40 * s),
+                            (x + sgn * 80 * s, y + 85 * s), (x + sgn * 55 * s, y + 80 * s),
+                            (x + sgn * 25 * s, y + 35 * s)])
+            c.line(chord(fall, (x + sgn * 20 * s, y + 18 * s), (x + sgn * 58 * s, y + 55 * s)))
+        c.shape([(x - 22 * s, y + 5), (x - 15 * s, y + 70 * s), (x, y + 95 * s), (x + 15 * s, y + 70 * s),
+                 (x + 22 * s, y + 5)])
         c.shape([(x - 15 * s, y), (x - 25 * s, y - 60 * s), (x, y - 110 * s), (x + 25 * s, y - 60 * s),
                  (x + 15 * s, y)])
         c.tube([(x, y + 80 * s, 9 * s, 9 * s), (x, y + 120 * s, 8 * s, 8 * s)])
 
     for x, y, s, h in ((230, 170, 1.0, 0), (440, 210, 0.9, 0)):
         for a, ln in ((100, 230), (80, 210), (110, 170), (70, 160)):
-            leaf(c, (x, G + 6), ln, a, 18, kind="grass", vein=True)
+            leaf(c, (x, G + 6), ln * s * s, a, 18, kind="grass", vein=True)   # tips stay behind the falls
         stem(c, [(x, G + 8), (x + 4, (y + G) / 2), (x, y + 110 * s)], 6)
         iris_flower(x, y, s)
 
@@ -391,7 +372,7 @@ def orchids(c):
         leaf(c, (240, G - 108), 120, a, 38, kind="oval", veins=2)
     pts = [(240, G - 108), (260, 160), (360, 80), (470, 110)]
     stem(c, pts, 4)
-    c.line([(250, G - 108), (250, 150)])
+    c.tube([(250, G - 100, 3, 3), (250, 150, 3, 3)])
 
     def orchid(x, y, s):
         for a in (90, 215, 325):
@@ -418,8 +399,8 @@ def pansies(c):
         for a in (185, -5):
             petal(c, (x, y), a, 72 * s, 36 * s, 0, "round")
         petal(c, (x, y), 270, 78 * s, 46 * s, 0, "round")
-        for a in (230, 250, 270, 290, 310):
-            c.line([(x, y), _pt((x, y), a, 40 * s)])
+        for a in (235, 270, 305):              # the face: short strokes clear of the eye
+            c.line([_pt((x, y), a, 10 * s + 7), _pt((x, y), a, 40 * s)])
         c.circle(x, y, 10 * s)
 
     pansy(180, 230, 1.0)
@@ -439,11 +420,11 @@ def petunias(c):
             t = 2 * math.pi * k / 40
             rr = r * (0.88 + 0.12 * abs(math.cos(2.5 * t)))
             pts.append((x + rr * math.cos(t), y + rr * math.sin(t)))
-        c.polygon(pts)
+        rim = c.polygon(pts)
         for k in range(5):
             t = 2 * math.pi * k / 5 + math.pi / 5 + math.pi / 2
-            c.line([(x + r * 0.25 * math.cos(t), y + r * 0.25 * math.sin(t)),
-                    (x + r * 0.88 * math.cos(t), y + r * 0.88 * math.sin(t))])
+            _, out = chord(rim, (x, y), (x + r * 0.6 * math.cos(t), y + r * 0.6 * math.sin(t)))
+            c.line([(x, y), out])
         c.circle(x, y, r * 0.25)
 
     for x, y, r in ((230, 230, 48), (330, 170, 55), (430, 230, 48), (290, 280, 40), (380, 285, 40)):
@@ -459,8 +440,8 @@ def poinsett(c):
         leaf(c, (330, 200), 140, a, 40, kind="lance", veins=2)
     for a in range(45, 405, 60):
         leaf(c, (330, 200), 100, a, 30, kind="lance", veins=1)
-    for dx, dy in ((-14, -8), (12, -10), (0, 12), (0, -2)):
-        c.circle(330 + dx, 200 + dy, 9)
+    for dx, dy in ((-17, -8), (17, -8), (0, 17)):
+        c.circle(330 + dx, 200 + dy, 10)
 
 
 def poppy(c):
@@ -486,7 +467,7 @@ def primrose(c):
     garden(c, sun=(585, 65), clouds=((110, 60), (330, 50)))
     for a in (170, 10, 140, 40, 115, 65):
         leaf(c, (330, G + 2), 150, a, 48, kind="oval", veins=3)
-    for x, y, s in ((250, 250, 0.9), (330, 200, 1.0), (410, 250, 0.9), (290, 310, 0.8), (380, 310, 0.8)):
+    for x, y, s in ((190, 300, 0.85), (290, 255, 1.0), (400, 250, 0.95), (485, 300, 0.85), (340, 330, 0.8)):
         flower_head(c, (x, y), 5, 55 * s, 27 * s, "notched", rot=90, disc=12 * s)
 
 
@@ -509,10 +490,8 @@ def roses(c):
             petal(c, (x, y + 12 * s), a, 62 * s, 30 * s, 0, "round")
         c.shape([(x - 48 * s, y - 8 * s), (x - 42 * s, y + 30 * s), (x, y + 50 * s), (x + 42 * s, y + 30 * s),
                  (x + 48 * s, y - 8 * s), (x + 20 * s, y - 2 * s), (x, y - 10 * s), (x - 20 * s, y - 2 * s)])
-        c.ellipse(x, y - 12 * s, 34 * s, 17 * s)             # the rolled centre
-        spiral = [(x + r * math.cos(t) * s, y - 12 * s + r * 0.5 * math.sin(t) * s)
-                  for r, t in ((4, 0.0), (8, 1.6), (13, 3.2), (18, 4.8), (24, 6.4), (28, 7.6))]
-        c.line(spiral, smooth=True)
+        bud = c.ellipse(x, y - 12 * s, 34 * s, 17 * s)       # the rolled centre, one petal cupped across it
+        c.line([bud[26], (x - 14 * s, y - 6 * s), (x, y - 3 * s), (x + 14 * s, y - 6 * s), bud[46]], smooth=True)
         c.shape([(x - 44 * s, y + 4 * s), (x - 20 * s, y + 14 * s), (x, y + 8 * s), (x + 20 * s, y + 14 * s),
                  (x + 44 * s, y + 4 * s), (x + 30 * s, y + 36 * s), (x, y + 50 * s), (x - 30 * s, y + 36 * s)])
 
@@ -548,6 +527,8 @@ def snowflak(c):
 def tigerlil(c):
     garden(c, sun=(585, 65), clouds=((120, 60), (330, 50)))
     pts = [(330, G + 8), (320, 260), (330, 130)]
+    stem(c, [(200, 230), (260, 222), (326, 200)], 4)
+    stem(c, [(470, 220), (410, 212), (330, 190)], 4)
     stem(c, pts, 6)
     for t, a in ((0.2, 35), (0.3, 145), (0.42, 30), (0.52, 150), (0.65, 40)):
         p = catmull(pts, False, 10)[int(t * 20)]
@@ -562,14 +543,12 @@ def tigerlil(c):
                 c.dot(q[0], q[1], 3)
         for a in (250, 270, 290):
             c.line([(x, y), _pt((x, y), a, 70 * s)])
-            c.ellipse(*_pt((x, y), a, 74 * s), 5, 8)
+            c.ellipse(*_pt((x, y), a, 76 * s), 7, 10)
         c.circle(x, y, 12 * s)
 
     tiger(330, 130, 1.0)
     tiger(200, 230, 0.85)
     tiger(470, 220, 0.85)
-    c.line([(240, 230), (322, 200)])
-    c.line([(432, 220), (336, 190)])
 
 
 def violets(c):
@@ -587,8 +566,8 @@ def violets(c):
         for a in (190, -10):
             petal(c, (x, y), a, 50 * s, 22 * s, 0, "round")
         petal(c, (x, y), 270, 58 * s, 28 * s, 0, "round")
-        for a in (255, 270, 285):
-            c.line([_pt((x, y), a, 10 * s), _pt((x, y), a, 34 * s)])
+        for a in (252, 288):
+            c.line([_pt((x, y), a, 8 * s + 9), _pt((x, y), a, 31 * s)])
         c.circle(x, y, 8 * s)
 
     for x, y, s, b in flowers:
@@ -599,16 +578,15 @@ def violets(c):
 
 def apple(c):
     garden(c, sun=None, clouds=((110, 190), (560, 180)))
+    for x, y, r in ((170, 230, 62), (420, 220, 70), (300, 330, 60)):
+        c.line([(x, y - r * 0.75), (x + 4, y - r * 1.15), (x, 112 - x * 0.05)])
     c.tube([(0, 120, 11, 11), (200, 110, 9, 9), (420, 90, 8, 8), (660, 60, 6, 6)])
 
     def fruit(x, y, r):
-        c.line([(x, y - r * 0.75), (x + 4, y - r * 1.15)])
         c.shape([(x, y - r * 0.7), (x + r * 0.6, y - r * 0.95), (x + r, y - r * 0.3), (x + r * 0.85, y + r * 0.6),
                  (x + r * 0.3, y + r * 0.95), (x, y + r * 0.8), (x - r * 0.3, y + r * 0.95),
                  (x - r * 0.85, y + r * 0.6), (x - r, y - r * 0.3), (x - r * 0.6, y - r * 0.95)])
         c.ellipse(x - r * 0.45, y - r * 0.35, r * 0.14, r * 0.25, 20)
-    for x, y, r in ((170, 230, 62), (420, 220, 70), (300, 330, 60)):
-        c.line([(x + 4, y - r * 1.15), (x, 112 - x * 0.05)])
     for p, a in (((100, 118), 290), ((260, 106), 60), ((350, 98), 300), ((520, 80), 250), ((560, 76), 40)):
         leaf(c, p, 70, a, 24, kind="oval", veins=1)
     for x, y, r in ((170, 230, 62), (420, 220, 70), (300, 330, 60)):
@@ -617,10 +595,11 @@ def apple(c):
 
 def pear(c):
     garden(c, sun=None, clouds=((110, 190), (560, 180)))
+    for x, y, s in ((200, 250, 1.15), (450, 240, 1.05)):
+        c.line([(x, y - 120 * s), (x + 5, 95 - x * 0.05)])
     c.tube([(0, 110, 11, 11), (220, 100, 9, 9), (440, 80, 8, 8), (660, 55, 6, 6)])
 
     def fruit(x, y, s):
-        c.line([(x, y - 120 * s), (x + 5, 95 - x * 0.05)])
         c.shape([(x, y - 125 * s), (x + 25 * s, y - 110 * s), (x + 35 * s, y - 60 * s), (x + 70 * s, y + 10 * s),
                  (x + 60 * s, y + 60 * s), (x, y + 80 * s), (x - 60 * s, y + 60 * s), (x - 70 * s, y + 10 * s),
                  (x - 35 * s, y - 60 * s), (x - 25 * s, y - 110 * s)])
@@ -636,7 +615,7 @@ def orange(c):
     cx, cy, r = 240, 250, 120
     c.circle(cx, cy, r)
     c.ellipse(cx - 50, cy - 50, 18, 30, 40)
-    c.line([(cx, cy - r), (cx + 5, cy - r - 25)])
+    c.line([(cx, cy - r), (cx + 5, cy - r - 20)])
     leaf(c, (cx + 5, cy - r - 20), 90, 20, 30, kind="oval", veins=2)
     # a slice with segments
     sx, sy, sr = 480, 300, 95
@@ -666,18 +645,16 @@ def saguaro(c):
     garden(c, sun=(90, 70), clouds=((260, 55), (540, 70)))
     x = 330
 
-    def ribbed(pts, w):
+    def arm(pts, w):
         c.tube([(px, py, w, w) for px, py in pts])
-        d = catmull(pts, False, 10)
-        c.line(d[1:-3])
 
-    ribbed([(x - 60, 300), (x - 130, 300), (x - 135, 230), (x - 130, 170)], 24)
-    ribbed([(x + 40, 260), (x + 120, 265), (x + 125, 190), (x + 120, 130)], 24)
-    ribbed([(x, G + 10), (x, 250), (x, 70)], 38)
-    c.line([(x - 20, G), (x - 20, 90)])
-    c.line([(x + 20, G), (x + 20, 90)])
-    for fx, fy in ((x, 40), (x - 130, 138), (x + 120, 98)):
-        flower_head(c, (fx, fy), 5, 22, 10, "round", disc=6)
+    arm([(x - 60, 300), (x - 130, 300), (x - 135, 230), (x - 130, 170)], 24)
+    arm([(x + 40, 260), (x + 120, 265), (x + 125, 190), (x + 120, 130)], 24)
+    body = c.tube([(x, G + 10, 38, 38), (x, 250, 38, 38), (x, 70, 38, 38)])
+    for dx in (-14, 14):
+        c.line(chord(body, (x + dx, 200), (x + dx, 120)))
+    for fx, fy in ((x, 36), (x - 130, 134), (x + 120, 94)):
+        flower_head(c, (fx, fy), 5, 30, 15, "round", disc=8)
     scenery.rock(c, 120, G + 22, 70, 36)
     scenery.rock(c, 560, G + 22, 60, 30, seed=3)
 
@@ -690,14 +667,19 @@ def venus(c):
         tip = _pt(base, a, ln)
         stem(c, [base, _pt(base, a, ln * 0.5), tip], 5)
         L = 62 * s
-        for side in (1, -1):                      # two jaws opening like a mouth
+        for side in (1, -1):                      # two jaws opening like a mouth, teeth on the rim
             jaw = a + side * 28
+            ux, uy = _dir(jaw)
+            nx, ny = _dir(jaw + side * 90)
             cx, cy = _pt(tip, jaw, L * 0.5)
-            c.ellipse(cx, cy, L * 0.52, L * 0.26, -jaw)
-            for k in range(5):
-                t = -0.8 + 0.4 * k
-                rim = _pt(_pt((cx, cy), jaw, L * 0.5 * t), jaw + side * 90, L * 0.26 * math.sqrt(1 - t * t * 0.9))
-                c.line([rim, _pt(rim, jaw + side * 90, 14 * s)])
+            pts = []
+            for k in range(36):
+                th = 2 * math.pi * k / 36
+                u, v = L * 0.52 * math.cos(th), L * 0.26 * math.sin(th)
+                if math.sin(th) > 0.3 and k % 3 == 1:
+                    v += 12 * s                   # a tooth
+                pts.append((cx + ux * u + nx * v, cy + uy * u + ny * v))
+            c.polygon(pts)
 
     for a, ln, s in ((140, 110, 1.0), (40, 110, 1.0), (95, 150, 1.1), (170, 70, 0.8), (10, 70, 0.8)):
         trap((330, G - 110), a, ln, s)
@@ -715,7 +697,7 @@ def seaweed(c):
             p = d[k * 10]
             side = 1 if k % 2 else -1
             leaf(c, p, 60, 90 + side * 55, 16, kind="lance", vein=False)
-            c.circle(p[0] + side * 8, p[1] - 6, 8)
+            c.circle(p[0] + side * 9, p[1] - 8, 11)
     # a fish and bubbles
     c.shape([(470, 120), (510, 95), (560, 110), (580, 120), (560, 130), (510, 145)])
     c.polygon([(470, 120), (445, 100), (452, 120), (445, 140)])
@@ -737,19 +719,22 @@ def fir(c):
 def redwood(c):
     garden(c, sun=(600, 55), clouds=((430, 60),))
     for x, h, w in ((140, 340, 18), (320, 380, 24), (500, 330, 18)):
-        c.polygon([(x - w * 1.4, G + 6), (x - w * 0.7, G - h * 0.45), (x + w * 0.7, G - h * 0.45),
-                   (x + w * 1.4, G + 6)])
+        bole = c.polygon([(x - w * 1.4, G + 6), (x - w * 0.7, G - h * 0.45), (x + w * 0.7, G - h * 0.45),
+                          (x + w * 1.4, G + 6)])
         for k in (-0.5, 0.3):
-            c.line([(x + k * w * 1.4, G + 2), (x + k * w * 0.8, G - h * 0.42)])
+            c.line(chord(bole, (x + k * w * 1.4, G + 2), (x + k * w * 0.8, G - h * 0.42)))
         cone_tree(c, (x, G - h * 0.4), h * 0.55, w * 7, tiers=4, trunk_w=w * 0.7, trunk_h=5)
 
 
 def giantseq(c):
     garden(c, sun=(585, 60), clouds=((120, 60),))
     x = 330
-    c.polygon([(x - 95, G + 6), (x - 60, G - 40), (x - 48, 150), (x + 48, 150), (x + 60, G - 40), (x + 95, G + 6)])
+    bole = c.polygon([(x - 95, G + 6), (x - 60, G - 40), (x - 48, 150), (x + 48, 150), (x + 60, G - 40),
+                      (x + 95, G + 6)])
     for k in (-30, 0, 30):
-        c.line([(x + k * 1.6, G + 2), (x + k * 1.2, G - 60), (x + k, 160)], smooth=True)
+        _, a = chord(bole, (x + k * 1.2, G - 60), (x + k * 1.6, G + 2))
+        _, b = chord(bole, (x + k * 1.2, G - 60), (x + k, 160))
+        c.line([b, (x + k * 1.2, G - 60), a], smooth=True)
     for cx, cy, rx, ry in ((x - 90, 150, 70, 38), (x + 90, 140, 75, 40), (x, 100, 95, 50), (x - 60, 60, 55, 30),
                            (x + 60, 55, 55, 30)):
         crown(c, cx, cy, rx, ry, bumps=7)
@@ -759,7 +744,7 @@ def giantseq(c):
 
 def redmaple(c):
     garden(c, sun=(585, 65), clouds=((110, 60),))
-    crown(c, 250, 170, 170, 120, bumps=11)
+    crown(c, 240, 175, 165, 125, bumps=11)
     trunk(c, (250, G), 190, 18, [(0.75, 130, 70, 9), (0.8, 50, 70, 9)])
     for x, y, s, a in ((520, 170, 95, 105), (555, 320, 80, 75), (450, 330, 85, 120)):
         maple_leaf(c, (x, y + 40), s, a)
@@ -775,12 +760,12 @@ def redbud(c):
         leaf(c, p, 85, a, 40, kind="heart", veins=2)
     for x, y in ((70, 355), (240, 245), (280, 175), (430, 240), (470, 300), (540, 355), (620, 195), (170, 315),
                  (360, 245)):
-        floret_cluster(c, (x, y - 18), 26, 16, r=8, rows=3)
+        floret_head(c, (x, y - 18), 28, 18, bands=2, bumps=7, seed=x)
 
 
 def sycamore(c):
     garden(c, sun=(590, 60), clouds=((110, 60),))
-    crown(c, 300, 160, 210, 120, bumps=12)
+    crown(c, 300, 150, 118, 132, bumps=10)
     x = 300
     c.polygon([(x - 34, G + 6), (x - 24, 180), (x + 24, 180), (x + 34, G + 6)])
     c.tube([(x - 10, 190, 13, 13), (x - 80, 120, 9, 9)])
@@ -788,9 +773,30 @@ def sycamore(c):
     for bx, by, rx, ry in ((x - 10, 230, 11, 18), (x + 8, 290, 12, 20), (x - 12, 345, 10, 16), (x + 12, 375, 9, 12)):
         c.ellipse(bx, by, rx, ry, 10)
     for bx, by in ((560, 260), (590, 300)):
-        c.line([(bx, by - 60), (bx, by - 18)])
+        c.line([(bx, 198), (bx, by - 18)])
+    c.tube([(520, 196, 5, 5), (575, 202, 4, 4), (625, 196, 3, 3)])
+    for bx, by in ((560, 260), (590, 300)):
         c.circle(bx, by, 17)
     maple_leaf(c, (510, 395), 80, 100)
+
+
+def fern(c):
+    # a clump of fronds arching out of the ground
+    garden(c, sun=(585, 65), clouds=((120, 60),))
+    for dx, length, angle, bend in ((-30, 300, 140, 0.16), (30, 300, 40, -0.16), (0, 350, 90, 0.04)):
+        frond(c, (330 + dx, G + 4), length, angle, bend, pairs=8, pinna=72)
+
+
+def japanese(c):
+    # a Japanese maple: a low, spreading tree of layered leaf pads, and one of its hand-shaped leaves
+    garden(c, sun=(590, 60), clouds=((110, 55),))
+    c.tube([(250, G + 8, 17, 17), (244, G - 60, 13, 13), (205, G - 130, 9, 9), (158, G - 185, 6, 6)])
+    c.tube([(248, G - 70, 10, 10), (292, G - 145, 8, 8), (330, G - 200, 6, 6)])
+    c.tube([(254, G - 45, 10, 10), (335, G - 110, 7, 7), (412, G - 195, 5, 5)])
+    for cx, cy, rx, ry, seed in ((260, 120, 120, 50, 0.0), (130, 185, 105, 46, 1.0), (390, 175, 115, 48, 2.0),
+                                 (250, 215, 95, 36, 0.5)):
+        crown(c, cx, cy, rx, ry, bumps=8, seed=seed)
+    palmate_leaf(c, (540, 315), 105, angle=92)
 
 
 def weeping(c):
@@ -806,14 +812,13 @@ def weeping(c):
         sy = 150
         pts = [(sx, sy), (sx - 6, sy + length * 0.5), (sx + 4, sy + length)]
         c.tube([(px, py, 14 - i * 4, 14 - i * 4) for i, (px, py) in enumerate(pts)])
-        for t in (0.35, 0.65):
-            c.line([(sx - 10, sy + length * t), (sx + 10, sy + length * t + 6)])
 
 
 def whiteoak(c):
     garden(c, sun=(585, 65), clouds=((110, 60),))
-    crown(c, 240, 160, 200, 120, bumps=10)
-    trunk(c, (240, G), 200, 24, [(0.7, 140, 100, 12), (0.72, 40, 100, 12)])
+    trunk(c, (240, G), 170, 26, [(0.6, 160, 150, 13), (0.62, 20, 150, 13)])
+    for cx, cy, rx, ry in ((100, 200, 95, 60), (380, 200, 95, 60), (240, 130, 150, 85)):
+        crown(c, cx, cy, rx, ry, bumps=8)
 
     def oak_leaf(base, length, angle):
         ux, uy = _dir(angle)
@@ -827,16 +832,13 @@ def whiteoak(c):
             prof += [(t - 0.07, w * 0.45), (t - 0.05, w * 0.85), (t, w), (t + 0.05, w * 0.85), (t + 0.07, w * 0.45)]
         left = [P(t, w * length) for t, w in prof]
         right = [P(t, -w * length) for t, w in prof][::-1]
-        c.shape(left + [P(1.0, 0)] + right)
-        c.line([P(0.0, 0), P(0.9, 0)])
+        outline = c.shape(left + [P(1.0, 0)] + right)
+        c.line(chord(outline, P(0.1, 0), P(0.9, 0)))
 
-    oak_leaf((470, 405), 170, 65)
-    for ax, ay in ((560, 290), (605, 350)):
+    oak_leaf((500, 420), 250, 80)
+    for ax, ay in ((600, 330), (625, 395)):
         c.shape([(ax - 19, ay - 8), (ax - 17, ay + 20), (ax, ay + 42), (ax + 17, ay + 20), (ax + 19, ay - 8)])
         c.shape([(ax - 24, ay - 2), (ax - 22, ay - 16), (ax, ay - 24), (ax + 22, ay - 16), (ax + 24, ay - 2)])
-        c.line([(ax - 12, ay - 4), (ax - 6, ay - 18)])
-        c.line([(ax + 12, ay - 4), (ax + 6, ay - 18)])
-        c.line([(ax, ay - 24), (ax + 3, ay - 36)])
 
 
 DRAWINGS = {
@@ -861,7 +863,8 @@ DRAWINGS = {
     "snowflak": ("snowflake flowers (Leucojum)", snowflak), "sunflowe": ("sunflowers", sunflowe),
     "sycamore": ("sycamore tree, leaf and seed balls", sycamore), "tigerlil": ("tiger lilies", tigerlil),
     "venus": ("Venus flytrap in a pot", venus), "violets": ("violets", violets),
-    "weeping": ("weeping willow by a pond", weeping), "whiteoak": ("white oak tree, leaf and acorns", whiteoak),
+    "weeping": ("weeping willow by a pond", weeping),
+    "fern": ("fern fronds", fern), "japanese": ("Japanese maple tree and leaf", japanese), "whiteoak": ("white oak tree, leaf and acorns", whiteoak),
 }
 
 

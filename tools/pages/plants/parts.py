@@ -25,6 +25,40 @@ def stem(c, points, w=5.5, tip_w=None):
             for i, (x, y) in enumerate(points)])
 
 
+def area(points):
+    """Area enclosed by a closed polyline (shoelace)."""
+    a = 0.0
+    for (x0, y0), (x1, y1) in zip(points, points[1:] + points[:1]):
+        a += x0 * y1 - x1 * y0
+    return abs(a) / 2
+
+
+def chord(outline, p, q):
+    """The part of the line through p and q that lies inside the closed outline
+    around the middle of pq: a dividing line whose ends sit on the outline, so
+    it leaves no open end and no gap for a fill to slip through."""
+    px, py = p
+    dx, dy = q[0] - px, q[1] - py
+    ts = []
+    for (x0, y0), (x1, y1) in zip(outline, outline[1:] + outline[:1]):
+        ex, ey = x1 - x0, y1 - y0
+        den = dx * ey - dy * ex
+        if abs(den) < 1e-12:
+            continue
+        t = ((x0 - px) * ey - (y0 - py) * ex) / den
+        u = ((x0 - px) * dy - (y0 - py) * dx) / den
+        if -1e-6 <= u <= 1 + 1e-6:          # a line through a vertex meets both of its edges
+            ts.append(t)
+    before = [t for t in ts if t <= 0.5]
+    after = [t for t in ts if t >= 0.5]
+    t0 = max(before) if before else 0.0
+    t1 = min(after) if after else 1.0
+    return [(px + dx * t0, py + dy * t0), (px + dx * t1, py + dy * t1)]
+
+
+MIN_HALF_LEAF = 800     # px: smaller leaves get no midrib (the halves would be fiddly)
+
+
 def leaf_outline(base, length, angle, width, kind="lance"):
     """Points of a leaf from its base along `angle`."""
     ux, uy = _dir(angle)
@@ -56,19 +90,15 @@ def leaf_outline(base, length, angle, width, kind="lance"):
 
 
 def leaf(c, base, length, angle, width=None, kind="lance", vein=True, veins=0):
+    """A leaf; a big one gets a midrib from its base to its tip, dividing it in two.
+
+    `veins` is kept for callers but side veins are no longer drawn: they either
+    ended in the middle of the leaf or cut it into slivers too small to colour.
+    """
     width = length * 0.28 if width is None else width
-    pts = leaf_outline(base, length, angle, width, kind)
-    c.shape(pts)
-    if vein:
-        end = _pt(base, angle, length * 0.85)
-        c.line([_pt(base, angle, length * 0.04), end])
-        ux, uy = _dir(angle)
-        for k in range(1, veins + 1):
-            t = k / (veins + 1) * 0.8
-            m = _pt(base, angle, length * t)
-            for s in (1, -1):
-                d = _pt(m, angle + s * 50, width * 0.75)
-                c.line([m, d])
+    pts = c.shape(leaf_outline(base, length, angle, width, kind))
+    if vein and area(pts) / 2 >= MIN_HALF_LEAF:
+        c.line(chord(pts, _pt(base, angle, length * 0.1), _pt(base, angle, length * 0.9)))
 
 
 def petal(c, center, angle, length, width, inner=0.0, kind="round", fill="#fff"):
@@ -153,10 +183,9 @@ def trumpet(c, base, angle, length, width, petals=6, recurve=0.0, pointed=True):
     c.shape([P(0.0, 0.18), P(0.4, 0.35), P(0.75, 0.75), P(1.05, 1.15 + recurve * 0.6),
              P(0.92, 0.5), P(1.0, 0.0), P(0.92, -0.5), P(1.05, -1.15 - recurve * 0.6), P(0.75, -0.75),
              P(0.4, -0.35), P(0.0, -0.18)])
-    c.line([P(0.3, 0.0), P(0.9, 0.0)])
-    for s in (0.5, -0.5):
-        c.line([P(0.55, s * 0.3), P(1.25, s * 0.45)])
-        c.circle(*P(1.28, s * 0.47), 5)
+    for s in (0.5, -0.5):                 # stamens from the mouth's edge, each with a solid anther
+        c.line([P(0.92, s), P(1.25, s * 0.9)])
+        c.ellipse(*P(1.3, s * 0.92), 7, 9)
 
 
 def cone_tree(c, base, height, width, tiers=4, trunk_w=14, trunk_h=40, droop=0.18):
@@ -224,7 +253,78 @@ def maple_leaf(c, base, size, angle=90):
         x, y = p[0] * size, (p[1] - 0.1) * size
         return (base[0] + x * ca - y * sa, base[1] + x * sa + y * ca)
 
-    c.line([T((0.0, 0.28)), T((0.0, 0.02))])
+    c.polygon([T(p) for p in ((-0.025, 0.3), (-0.02, -0.12), (0.02, -0.12), (0.025, 0.3))], fill="#000")
     c.polygon([T(p) for p in pts])
-    for tip in ((0.0, -0.95), (0.72, -0.5), (-0.72, -0.5)):
-        c.line([T((0.0, -0.02)), T(tip)])
+    for tip in ((0.0, -1.08), (0.86, -0.5), (-0.86, -0.5)):      # veins from the stalk to the lobe tips
+        c.line([T((0.0, -0.1)), T(tip)])
+
+
+def floret_head(c, center, rx, ry, bands=2, bumps=9, seed=0.0):
+    """A head of tiny florets (clover, alfalfa, goldenrod, redbud) as one scalloped
+    outline cut into a few wavy bands: big enough areas for a child to fill."""
+    cx, cy = center
+    pts = []
+    n = bumps * 6
+    for i in range(n):
+        t = 2 * math.pi * i / n
+        r = 1.0 + 0.1 * abs(math.sin(bumps * t / 2 + seed))
+        pts.append((cx + rx * r * math.cos(t), cy + ry * r * math.sin(t)))
+    outline = c.polygon(pts)
+    for k in range(1, bands):
+        y = cy - ry * 1.05 + 2.1 * ry * k / bands
+        a, b = chord(outline, (cx - rx * 0.5, y), (cx + rx * 0.5, y))
+        steps = 12
+        wave = []
+        for j in range(steps + 1):
+            u = j / steps
+            lift = 3.5 * math.sin(math.pi * u) * math.cos(3 * math.pi * u + seed)
+            wave.append((a[0] + (b[0] - a[0]) * u, a[1] + (b[1] - a[1]) * u - lift))
+        c.line(wave, smooth=True)
+    return outline
+
+
+def palmate_leaf(c, base, size, angle=90, lobes=7, spread=250):
+    """A hand-shaped leaf (Japanese maple): broad pointed lobes joined for half
+    their length, fanned round the stalk, a vein from the stalk to every tip."""
+    step = spread / (lobes - 1)
+    mid = (lobes - 1) / 2
+    pts, tips = [], []
+    for i in range(lobes):
+        a = angle - spread / 2 + step * i
+        L = size * (1.0 - 0.4 * abs(i - mid) / mid)
+        tip = _pt(base, a, L)
+        tips.append(tip)
+        pts += [_pt(base, a - step * 0.36, L * 0.62), _pt(base, a - step * 0.2, L * 0.86), tip,
+                _pt(base, a + step * 0.2, L * 0.86), _pt(base, a + step * 0.36, L * 0.62)]
+        if i < lobes - 1:
+            pts.append(_pt(base, a + step / 2, size * 0.5))
+    pts.append(_pt(base, angle + 180, size * 0.06))
+    down = angle + 180
+    stalk = [_pt(_pt(base, down, size * 0.05), down + 90, 2.5), _pt(_pt(base, down, size * 0.45), down + 90, 1.8),
+             _pt(_pt(base, down, size * 0.45), down - 90, 1.8), _pt(_pt(base, down, size * 0.05), down - 90, 2.5)]
+    c.polygon(stalk, fill="#000")
+    c.polygon(pts)
+    for tip in tips:
+        c.line([base, tip])
+
+
+def frond(c, base, length, angle, bend=0.0, pairs=8, pinna=62):
+    """A fern frond: a curving midrib with paired pinnae shrinking towards the tip."""
+    a0 = math.radians(angle)
+    ux, uy = math.cos(a0), -math.sin(a0)
+    nx, ny = -uy, ux
+
+    def at(t):
+        off = bend * length * t * t
+        return (base[0] + ux * length * t + nx * off, base[1] + uy * length * t + ny * off)
+
+    def heading(t):
+        p, q = at(max(0.0, t - 0.01)), at(min(1.0, t + 0.01))
+        return math.degrees(math.atan2(-(q[1] - p[1]), q[0] - p[0]))
+
+    for i in range(pairs):
+        t = 0.2 + 0.76 * i / (pairs - 1)
+        L = pinna * (1.0 - 0.65 * i / pairs)
+        for side in (1, -1):
+            leaf(c, at(t), L, heading(t) + side * 55, L * 0.24, kind="lance", vein=False)
+    stem(c, [at(t / 10) for t in range(0, 11)], w=3.5, tip_w=1.5)
