@@ -193,6 +193,35 @@ class ChildFacingFigures(unittest.TestCase):
         self.assertEqual(best[1:], ("a", "b"))
 
 
+class LineDrawing(unittest.TestCase):
+    def test_dropping_free_strokes_keeps_outlines_dividers_and_eyes(self):
+        import convert
+        raw = np.zeros((460, 660), dtype=bool)
+        raw[100:103, 100:501] = raw[350:353, 100:501] = True      # a box ...
+        raw[100:353, 100:103] = raw[100:353, 498:501] = True
+        raw[100:353, 300:303] = True                              # ... split in two
+        raw[200:203, 150:200] = True                              # a loose shading stroke
+        raw[250:253, 440:499] = True                              # a short stroke from the wall into the room
+        yy, xx = np.mgrid[0:460, 0:660]
+        ring = np.abs(np.hypot(yy - 200, xx - 420) - 12) < 1.5    # an eye
+        raw |= ring
+        plain = convert.clean_lines(raw)
+        dropped = convert.clean_lines(raw, drop_free=70)
+        self.assertEqual(len(quality.line_ends(plain)), 3)
+        self.assertEqual(quality.line_ends(dropped), [])
+        # Both halves of the box, the outside and the eye stay separate areas.
+        from scipy import ndimage as ndi
+        self.assertEqual(ndi.label(~dropped, quality.FOUR)[1], 4)
+        self.assertTrue(dropped[200, 408] or dropped[200, 432])
+
+    def test_art_running_off_the_page_is_cut_at_the_edge(self):
+        import convert
+        canvas = convert.blank_canvas()
+        art = np.ones((300, 300, 4), dtype=np.float32)
+        convert.paste(canvas, art, 600, 400)
+        self.assertEqual(canvas[..., 3].sum(), (460 - 400) * 3 * (660 - 600) * 3)
+
+
 class Regeneration(unittest.TestCase):
     """The committed pages are exactly what the generator makes from its recipes."""
 

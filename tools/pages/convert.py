@@ -84,9 +84,11 @@ def blank_canvas(scale=SCALE):
 
 
 def paste(canvas, rgba, x, y, scale=SCALE):
-    """Alpha-composites rgba over canvas with its top-left at page pixel (x, y)."""
-    h, w = rgba.shape[:2]
+    """Alpha-composites rgba over canvas with its top-left at page pixel (x, y); art that
+    runs past the bottom or right edge of the page is cut off there."""
     y, x = y * scale, x * scale
+    rgba = rgba[:max(0, canvas.shape[0] - y), :max(0, canvas.shape[1] - x)]
+    h, w = rgba.shape[:2]
     dst = canvas[y:y + h, x:x + w]
     sa = rgba[..., 3:4]
     da = dst[..., 3:4]
@@ -193,6 +195,23 @@ def prune(skel, spur=18, isolated=40):
             break
         skel = morphology.skeletonize(skel)
     return skel
+
+
+def drop_free_strokes(skel, limit):
+    """Removes strokes that end in open space: a free-standing stroke without a loop of
+    its own up to 3 * limit px long, and a branch from a free end to a junction up to
+    limit px long."""
+    skel = skel.copy()
+    lab, n = ndi.label(skel, EIGHT)
+    if n:
+        sizes = np.bincount(lab.ravel(), minlength=n + 1)
+        for k, sl in enumerate(ndi.find_objects(lab), start=1):
+            if sl is None or sizes[k] > 3 * limit:
+                continue
+            piece = lab[sl] == k
+            if (ndi.binary_fill_holes(piece) == piece).all():
+                skel[sl][piece] = False
+    return prune(skel, limit, 0)
 
 
 def _draw_line(mask, p, q):
@@ -314,8 +333,12 @@ def close_diagonals(lines):
 
 
 def clean_lines(raw, closing=1, speck=12, spur=18, isolated=40, ahead=12, pair=24,
-                min_area=60):
-    """Page-resolution raw line mask -> final 3-px line art."""
+                min_area=60, drop_free=0):
+    """Page-resolution raw line mask -> final 3-px line art.
+
+    drop_free > 0 removes, after the gaps are bridged, every stroke that still ends
+    in open space and reaches a junction within drop_free px: the shading marks and
+    fur strokes of busy clip art, which divide nothing and leave open line ends."""
     m = ndi.binary_closing(raw, morphology.disk(closing), border_value=0) | raw if closing else raw
     m = morphology.remove_small_objects(m, speck, connectivity=2)
     # Work on a copy extended past the page edges, so a stroke that leaves the page
@@ -325,6 +348,8 @@ def clean_lines(raw, closing=1, speck=12, spur=18, isolated=40, ahead=12, pair=2
     skel = _collapse_loops(morphology.skeletonize(m), min_area)
     skel = prune(skel, spur, isolated)
     skel = bridge(skel, ahead, pair)
+    if drop_free:
+        skel = drop_free_strokes(morphology.skeletonize(skel), drop_free)
     skel = _collapse_loops(morphology.skeletonize(skel), min_area)[pad:-pad, pad:-pad]
     lines = ndi.binary_dilation(skel, EIGHT)
     lines = absorb_small_areas(close_diagonals(lines), min_area)
