@@ -4,6 +4,11 @@
 //
 // The walk itself is portable; the clock, the drawing, the message pump, the
 // sounds and the random number reach it through a WalkHost.
+//
+// While a walk runs it handles waiting messages one at a time: after every
+// kPixelsPerLook processed pixels, and while it waits for its next frame each
+// time the tick count moves on, so that none waits much longer than a
+// millisecond. A handled message that releases the page ends the walk.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +36,7 @@ constexpr uint32_t kFillFrameMs = 10;         // least time between fill frames
 constexpr uint32_t kClearFrameMs = 30;        // least time between clear frames
 constexpr unsigned kPixelsPerFillFrame = 501;
 constexpr int kClearBatchStep = 6;            // each clear frame reaches 6 pixels further
+constexpr unsigned kPixelsPerLook = 32;       // a look for waiting messages after this many pixels
 
 // Paints the region of (x, y) with `colour`: every pixel 4-connected to it
 // through pixels that are neither the line index 0 nor already `colour`. The
