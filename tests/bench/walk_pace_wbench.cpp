@@ -73,8 +73,9 @@ std::string PrefixOf(const std::string& procDir) {
     return "";
 }
 
-// The Linux process id of the Wine server of this prefix, or "".
-std::string FindWineServer() {
+// The Linux process id of a process of this Wine prefix whose name (for the
+// Wine server) or command line (for a Windows program) holds `name`, or "".
+std::string FindUnixProcess(const std::string& name, bool server) {
     const std::string ours = PrefixOf("Z:\\proc\\self");
     if (ours.empty()) return "";
     WIN32_FIND_DATAA data;
@@ -85,19 +86,14 @@ std::string FindWineServer() {
         const std::string pid = data.cFileName;
         if (pid.empty() || pid[0] < '0' || pid[0] > '9') continue;
         const std::string dir = "Z:\\proc\\" + pid;
-        std::string comm = ReadUnixFile(dir + "\\comm");
-        if (comm.rfind("wineserver", 0) != 0) continue;
+        std::string text = ReadUnixFile(dir + (server ? "\\comm" : "\\cmdline"));
+        if (text.empty()) continue;
+        CharLowerBuffA(&text[0], DWORD(text.size()));
+        if (text.find(name) == std::string::npos) continue;
         if (PrefixOf(dir) == ours) found = pid;
     } while (found.empty() && FindNextFileA(find, &data));
     FindClose(find);
     return found;
-}
-
-double ProcessCpuSeconds(HANDLE process) {
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return -1;
-    auto seconds = [](FILETIME t) { return double((uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7; };
-    return seconds(kernel) + seconds(user);
 }
 
 // ---- The page on the screen ---------------------------------------------------------
@@ -148,12 +144,13 @@ struct Walk {
 
 // Sends the input, then watches the page until `done` holds for a capture.
 template <typename Input, typename Done>
-Walk Watch(HANDLE process, const std::string& server, Input input, Done done) {
+Walk Watch(const std::string& program, const std::string& server, Input input, Done done) {
     PageCapture capture;
     std::vector<uint32_t> previous, current;
     capture.Take(previous);
     Walk walk;
-    const double cpu0 = ProcessCpuSeconds(process);
+    // GetProcessTimes gives nothing for another process under Wine: /proc does.
+    const double cpu0 = program.empty() ? -1 : UnixCpuSeconds(program);
     const double server0 = server.empty() ? -1 : UnixCpuSeconds(server);
     const double start = NowMs();
     input();
@@ -171,7 +168,7 @@ Walk Watch(HANDLE process, const std::string& server, Input input, Done done) {
         Sleep(1);
     }
     walk.ms = lastChange - start;
-    const double cpu1 = ProcessCpuSeconds(process);
+    const double cpu1 = program.empty() ? -1 : UnixCpuSeconds(program);
     if (cpu0 >= 0 && cpu1 >= 0) walk.programCpu = cpu1 - cpu0;
     const double server1 = server.empty() ? -1 : UnixCpuSeconds(server);
     if (server0 >= 0 && server1 >= 0) walk.serverCpu = server1 - server0;
@@ -232,8 +229,9 @@ int main() {
         std::printf("walk pace: the program did not reach its colouring screen\n");
         return 1;
     }
-    const std::string server = FindWineServer();
-    if (server.empty()) std::printf("(the Wine server's processor time is not available)\n");
+    const std::string server = FindUnixProcess("wineserver", true);
+    const std::string program = FindUnixProcess("tintwell.exe", false);
+    if (server.empty() || program.empty()) std::printf("(processor times are not available)\n");
 
     const int clickX = 500, clickY = 400;  // on the background
     const std::vector<int> background = Region(clickX, clickY);
@@ -256,7 +254,7 @@ int main() {
         const COLORREF paper = ScreenPixel(kPageX + clickX, kPageY + clickY);
 
         Activate(s.window());
-        fills.push_back(Watch(s.program().process(), server, [&] { Click(kPageX + clickX, kPageY + clickY); },
+        fills.push_back(Watch(program, server, [&] { Click(kPageX + clickX, kPageY + clickY); },
                               [&](const std::vector<uint32_t>& page) {
                                   for (int p : samples)
                                       if (NearColour(page[size_t(p)], paper)) return false;
@@ -266,7 +264,7 @@ int main() {
         s.WaitForSettled();
 
         Activate(s.window());
-        clears.push_back(Watch(s.program().process(), server, [&] { TypeChar('c'); },
+        clears.push_back(Watch(program, server, [&] { TypeChar('c'); },
                                [&](const std::vector<uint32_t>& page) {
                                    for (int p : samples)
                                        if (!NearColour(page[size_t(p)], kPaper)) return false;
