@@ -47,6 +47,9 @@ public:
         DispatchMessageA(&msg);
         return true;
     }
+    void WaitForMessage(uint32_t milliseconds) override {
+        MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
     void PlaySoundOnce(int sound) override { ::PlaySoundOnce(sound); }
     void PlaySoundLoop(int sound) override { ::PlaySoundLoop(sound); }
     void StopSounds() override { ::StopSounds(); }

@@ -45,8 +45,8 @@ constexpr size_t kWalkCapacity = kDibBytes + 1;
 // A look is a round trip to the window system, which under Wine costs more
 // than processing a few hundred pixels; looking after every pixel made large
 // fills take twice their time. So a walk looks after every kPixelsPerLook
-// pixels and, while it waits for its next frame, each time the tick count
-// moves on: a waiting message waits about a millisecond at most.
+// pixels and, while it waits for its next frame, whenever a message arrives
+// and each time the clock moves on: a message waits a millisecond at most.
 class Pacing {
 public:
     Pacing(WalkHost& host, int loopSound, const uint8_t* pixels, const uint8_t* visited)
@@ -58,12 +58,17 @@ public:
         if (++sinceLook_ < kPixelsPerLook) return true;
         return Look();
     }
-    // Spins from `now` until `gap` ms have passed since the last frame, starts
+    // Waits from `now` until `gap` ms have passed since the last frame, starts
     // the looping sound once the walk has lasted long enough, and draws. False,
     // without drawing, once a message handled while waiting has released the page.
     bool Frame(uint32_t now, uint32_t gap) {
         while (now - lastFrame_ < gap) {  // unsigned: safe across the wrap
             if (now != lastLook_ && !Look()) return false;
+            const uint32_t left = gap - (now - lastFrame_);
+            if (left > kSpinBeforeFrameMs) {
+                host_.WaitForMessage(left - kSpinBeforeFrameMs);
+                if (!Look()) return false;
+            }
             now = host_.TickCount();
         }
         lastFrame_ = now;

@@ -37,6 +37,7 @@ public:
     std::vector<Event> events;
     std::vector<int> randomAsked;
     size_t pumps = 0;
+    size_t waits = 0;
     std::vector<uint32_t> lookTimes;  // the clock at every look for messages
     std::function<void()> onDraw;
     std::function<void()> onPump;
@@ -50,6 +51,14 @@ public:
     void DrawFrame() override {
         events.push_back({Kind::Draw, 0, lastRead_, pumps});
         if (onDraw) onDraw();
+    }
+    // Waiting for a message is listening for one: every millisecond of the wait counts as a look.
+    void WaitForMessage(uint32_t milliseconds) override {
+        ++waits;
+        for (uint32_t i = 0; i < milliseconds; ++i) {
+            lookTimes.push_back(Now());
+            micros_ += 1000;
+        }
     }
     bool PumpOneMessage() override {
         ++pumps;
@@ -545,6 +554,7 @@ TEST_F(Clear, FramesComeThirtyMillisecondsApartAndTheLoopStartsAfter450Ms) {
     // 30, 60, ... 450 are not later than 450 ms: the 16th frame starts the loop.
     EXPECT_EQ(host.events[16].kind, Kind::Loop);
     ExpectLooksAboutEveryMillisecond(host, processed);
+    EXPECT_GE(host.waits, 94u) << "the walk must sleep, not spin, while it waits for a frame";
 }
 
 TEST_F(Clear, AClearOverBeforeTheDeadlineStopsNothing) {
