@@ -5,11 +5,35 @@
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/text.h"
+#include "app/wine_renderer.h"
 #include "support/log.h"
 
 namespace {
+
 IDirectDraw* gDirectDraw = nullptr;
+// ddraw.dll is loaded when the mode is switched, not imported, so that Wine's
+// renderer setting can be made before it loads (see wine_renderer.cpp).
+HMODULE gDirectDrawLibrary = nullptr;
+
+using DirectDrawCreateFunction = HRESULT(WINAPI*)(GUID*, IDirectDraw**, IUnknown*);
+
+// DirectDrawCreate from the system's ddraw.dll, loaded by its full path; null if unavailable.
+DirectDrawCreateFunction LoadDirectDraw() {
+    char path[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length + sizeof "\\ddraw.dll" > MAX_PATH) return nullptr;
+    lstrcatA(path, "\\ddraw.dll");
+    gDirectDrawLibrary = LoadLibraryA(path);
+    if (!gDirectDrawLibrary) return nullptr;
+    return reinterpret_cast<DirectDrawCreateFunction>(GetProcAddress(gDirectDrawLibrary, "DirectDrawCreate"));
 }
+
+void UnloadDirectDraw() {
+    if (gDirectDrawLibrary) FreeLibrary(gDirectDrawLibrary);
+    gDirectDrawLibrary = nullptr;
+}
+
+}  // namespace
 
 bool CheckDisplay(HWND window) {
     HDC dc = GetDC(window);
@@ -24,8 +48,11 @@ bool CheckDisplay(HWND window) {
 }
 
 bool SetFullScreenMode() {
-    if (DirectDrawCreate(nullptr, &gDirectDraw, nullptr) != DD_OK) {
+    PreferGdiRendererUnderWine();
+    const DirectDrawCreateFunction directDrawCreate = LoadDirectDraw();
+    if (!directDrawCreate || directDrawCreate(nullptr, &gDirectDraw, nullptr) != DD_OK) {
         gDirectDraw = nullptr;
+        UnloadDirectDraw();
         LogMessage("DirectDrawCreateEx");
         return false;
     }
@@ -45,4 +72,5 @@ void RestoreScreenMode() {
     gDirectDraw->RestoreDisplayMode();
     gDirectDraw->Release();
     gDirectDraw = nullptr;
+    UnloadDirectDraw();
 }

@@ -2,6 +2,8 @@
 // window with sounds, while the window is disabled and input is dropped.
 #include "app/painting.h"
 
+#include <mmsystem.h>
+
 #include "app/globals.h"
 #include "app/input.h"
 #include "app/random.h"
@@ -13,11 +15,22 @@
 
 namespace {
 
-// The walk's view of the platform: the tick count, the page drawn onto the main
+// The walk's view of the platform: the clock, the page drawn onto the main
 // window, one message handled per call, and the wave sounds.
+//
+// The clock is the multimedia system time at a 1 ms period, not the tick
+// count: the tick count moves in steps of about 16 ms (on Windows, and under
+// Wine while nothing calls the Wine server), too coarse for 10 ms frames.
 class WindowWalkHost : public WalkHost {
 public:
-    uint32_t TickCount() override { return GetTickCount(); }
+    WindowWalkHost() : finePeriod_(timeBeginPeriod(1) == TIMERR_NOERROR) {}
+    ~WindowWalkHost() override {
+        if (finePeriod_) timeEndPeriod(1);
+    }
+    WindowWalkHost(const WindowWalkHost&) = delete;
+    WindowWalkHost& operator=(const WindowWalkHost&) = delete;
+
+    uint32_t TickCount() override { return timeGetTime(); }
     void DrawFrame() override {
         HDC dc = GetDC(hwndMain);
         DrawPage(dc);
@@ -34,10 +47,16 @@ public:
         DispatchMessageA(&msg);
         return true;
     }
+    void WaitForMessage(uint32_t milliseconds) override {
+        MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
     void PlaySoundOnce(int sound) override { ::PlaySoundOnce(sound); }
     void PlaySoundLoop(int sound) override { ::PlaySoundLoop(sound); }
     void StopSounds() override { ::StopSounds(); }
     int RandomBelow(int n) override { return ::RandomBelow(n); }
+
+private:
+    bool finePeriod_;
 };
 
 void BeginLongAction() {

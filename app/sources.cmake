@@ -18,5 +18,6 @@ list(APPEND TW_WIN32_SOURCES
   app/startup.cpp
   app/surface.cpp
   app/text.cpp
+  app/wine_renderer.cpp
   sound/sounds_win32.cpp
 )

@@ -10,7 +10,7 @@ set(TW_LINK_OPTIONS -static -static-libgcc -static-libstdc++)
 
 add_library(tintwell_core STATIC ${TW_PORTABLE_SOURCES} ${TW_WIN32_SOURCES})
 target_include_directories(tintwell_core PUBLIC ${TW_ROOT})
-target_link_libraries(tintwell_core PUBLIC gdi32 user32 winmm comdlg32 ddraw kernel32)
+target_link_libraries(tintwell_core PUBLIC gdi32 user32 winmm comdlg32 advapi32 kernel32)
 
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${TW_ROOT}")
 file(GLOB_RECURSE TW_RESOURCE_FILES CONFIGURE_DEPENDS
@@ -78,7 +78,7 @@ target_include_directories(e2e_tests PRIVATE ${TW_ROOT})
 target_link_libraries(e2e_tests PRIVATE gtest gdi32 user32 psapi)
 target_link_options(e2e_tests PRIVATE ${TW_LINK_OPTIONS})
 add_dependencies(e2e_tests ${TW_PROGRAMS})
-gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_FILTER "-DisplaySize*"
+gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_FILTER "-DisplaySize*:PlainPrefix*"
                      PROPERTIES LABELS e2e TIMEOUT 300 RUN_SERIAL TRUE)
 
 # Benchmarks (not tests): tests/bench/*_wbench.cpp, each its own program.
@@ -90,10 +90,20 @@ foreach(src ${TW_WBENCH})
   target_link_options(${name} PRIVATE ${TW_LINK_OPTIONS})
 endforeach()
 
+# The walk-pace benchmark drives the real program as the end-to-end tests do.
+target_sources(walk_pace_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
+target_link_libraries(walk_pace_wbench PRIVATE gdi32 user32 psapi)
+add_dependencies(walk_pace_wbench tintwell)
+
 # The display-size tests need virtual displays of other sizes.
 add_test(NAME e2e_display_sizes
          COMMAND ${TW_ROOT}/tools/display-size-test.sh $<TARGET_FILE:e2e_tests>)
 set_tests_properties(e2e_display_sizes PROPERTIES LABELS e2e TIMEOUT 300 RUN_SERIAL TRUE)
+
+# The controls in a Wine prefix nobody has set up by hand.
+add_test(NAME e2e_plain_prefix
+         COMMAND ${TW_ROOT}/tools/plain-prefix-test.sh $<TARGET_FILE:e2e_tests>)
+set_tests_properties(e2e_plain_prefix PROPERTIES LABELS e2e TIMEOUT 600 RUN_SERIAL TRUE)
 
 # The page saver that the page-kill test starts and kills while it saves.
 add_executable(page_saver ${TW_ROOT}/tests/win32/helpers/page_saver.cpp ${TW_ROOT}/editions/1/edition.cpp)

@@ -39,22 +39,45 @@ bool CurrentPage(PageView& page) {
 // when a larger page follows a smaller one.
 constexpr size_t kWalkCapacity = kDibBytes + 1;
 
-// The frame pacing and the switch to the looping sound, common to both walks.
+// The frame pacing, the switch to the looping sound and the looks for waiting
+// messages, common to both walks.
+//
+// A look is a round trip to the window system, which under Wine costs more
+// than processing a few hundred pixels; looking after every pixel made large
+// fills take twice their time. So a walk looks after every kPixelsPerLook
+// pixels and, while it waits for its next frame, whenever a message arrives
+// and each time the clock moves on: a message waits a millisecond at most.
 class Pacing {
 public:
-    Pacing(WalkHost& host, int loopSound) : host_(host), loopSound_(loopSound) {
-        start_ = lastFrame_ = host.TickCount();
+    Pacing(WalkHost& host, int loopSound, const uint8_t* pixels, const uint8_t* visited)
+        : host_(host), loopSound_(loopSound), pixels_(pixels), visited_(visited) {
+        start_ = lastFrame_ = lastLook_ = host.TickCount();
     }
-    // Spins from `now` until `gap` ms have passed since the last frame, starts
-    // the looping sound once the walk has lasted long enough, and draws.
-    void Frame(uint32_t now, uint32_t gap) {
-        while (now - lastFrame_ < gap) now = host_.TickCount();  // unsigned: safe across the wrap
+    // After each processed pixel. False once a handled message has released the page.
+    bool Pixel() {
+        if (++sinceLook_ < kPixelsPerLook) return true;
+        return Look();
+    }
+    // Waits from `now` until `gap` ms have passed since the last frame, starts
+    // the looping sound once the walk has lasted long enough, and draws. False,
+    // without drawing, once a message handled while waiting has released the page.
+    bool Frame(uint32_t now, uint32_t gap) {
+        while (now - lastFrame_ < gap) {  // unsigned: safe across the wrap
+            if (now != lastLook_ && !Look()) return false;
+            const uint32_t left = gap - (now - lastFrame_);
+            if (left > kSpinBeforeFrameMs) {
+                host_.WaitForMessage(left - kSpinBeforeFrameMs);
+                if (!Look()) return false;
+            }
+            now = host_.TickCount();
+        }
         lastFrame_ = now;
         if (!looping_ && now - start_ > kLoopAfterMs) {
             host_.PlaySoundLoop(loopSound_);
             looping_ = true;
         }
         host_.DrawFrame();
+        return true;
     }
     // The last frame; the one-shot sound is left to play out.
     void Finish() {
@@ -63,10 +86,22 @@ public:
     }
 
 private:
+    // Handles one waiting message, if any; false when that released the page.
+    bool Look() {
+        sinceLook_ = 0;
+        lastLook_ = host_.TickCount();
+        host_.PumpOneMessage();
+        return lpDib == pixels_ && (!visited_ || lpDibClear == visited_);
+    }
+
     WalkHost& host_;
     int loopSound_;
+    const uint8_t* pixels_;
+    const uint8_t* visited_;
     uint32_t start_;
     uint32_t lastFrame_;
+    uint32_t lastLook_;
+    unsigned sinceLook_ = 0;
     bool looping_ = false;
 };
 
@@ -82,11 +117,10 @@ size_t FillRegion(WalkHost& host, int x, int y, uint8_t colour) {
     if (queue.Empty()) return 0;  // no storage: the allocation failed
     RunningFlag running;
 
-    host.PlaySoundOnce(kFirstFillSound + host.RandomBelow(4));
-    Pacing pacing(host, kFillLoopSound);
-
     const int width = page.width, height = page.height;
     uint8_t* const pixels = page.pixels;
+    host.PlaySoundOnce(kFirstFillSound + host.RandomBelow(4));
+    Pacing pacing(host, kFillLoopSound, pixels, nullptr);
     auto reach = [&](size_t at, int nx, int ny) {
         uint8_t& pixel = pixels[at];
         if (pixel != kLineIndex && pixel != colour && queue.Push(nx, ny)) pixel = colour;
@@ -107,10 +141,9 @@ size_t FillRegion(WalkHost& host, int x, int y, uint8_t colour) {
         const uint32_t now = host.TickCount();
         if (++sinceFrame >= kPixelsPerFillFrame) {
             sinceFrame = 0;
-            pacing.Frame(now, kFillFrameMs);
+            if (!pacing.Frame(now, kFillFrameMs)) break;  // a handled message released the page
         }
-        host.PumpOneMessage();
-        if (lpDib != pixels) break;  // a message handled above released the page
+        if (!pacing.Pixel()) break;
     }
     pacing.Finish();
     return processed;
@@ -129,7 +162,7 @@ size_t ClearWave(WalkHost& host) {
     uint8_t* const visited = lpDibClear;
     std::memset(visited, kNotReached, size_t(width) * size_t(height));
     host.PlaySoundOnce(kClearSound);
-    Pacing pacing(host, kClearLoopSound);
+    Pacing pacing(host, kClearLoopSound, pixels, visited);
 
     // The visited map, not the page, bounds the wave: it passes through outlines.
     auto reach = [&](size_t at, int nx, int ny) {
@@ -140,10 +173,12 @@ size_t ClearWave(WalkHost& host) {
 
     size_t processed = 0;
     QueuedPoint current = centre, reference = centre;
-    while (!queue.Empty()) {
+    bool pageKept = true;  // false once a handled message has released the page
+    while (pageKept && !queue.Empty()) {
         // A batch ends with the first pixel at least 6 further along x + y
         // than the one that ended the batch before: the diamond grows by 6.
-        while (!queue.Empty() && current.x + current.y < reference.x + reference.y + kClearBatchStep) {
+        while (pageKept && !queue.Empty() &&
+               current.x + current.y < reference.x + reference.y + kClearBatchStep) {
             current = queue.Front();
             const int x = current.x, y = current.y;
             const size_t at = PixelOffset(x, y, width, height);
@@ -153,11 +188,10 @@ size_t ClearWave(WalkHost& host) {
             if (x + 1 < width) reach(at + 1, x + 1, y);
             queue.Pop();
             ++processed;
+            pageKept = pacing.Pixel();
         }
         reference = current;
-        pacing.Frame(host.TickCount(), kClearFrameMs);
-        host.PumpOneMessage();
-        if (lpDib != pixels || lpDibClear != visited) break;  // released by a handled message
+        if (pageKept) pageKept = pacing.Frame(host.TickCount(), kClearFrameMs);
     }
     pacing.Finish();
     return processed;

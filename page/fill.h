@@ -4,6 +4,14 @@
 //
 // The walk itself is portable; the clock, the drawing, the message pump, the
 // sounds and the random number reach it through a WalkHost.
+//
+// While a walk runs it handles waiting messages one at a time: after every
+// kPixelsPerLook processed pixels, and while it waits for its next frame each
+// time the clock moves on and whenever one arrives, so that none waits much
+// longer than a millisecond. A handled message that releases the page ends
+// the walk. The wait for a frame sleeps until a message arrives or the frame
+// is kSpinBeforeFrameMs away, then spins on the clock, so frames come on time
+// without the walk keeping a processor busy.
 #pragma once
 
 #include <cstddef>
@@ -14,6 +22,9 @@ struct WalkHost {
     virtual uint32_t TickCount() = 0;      // milliseconds, wrapping at 2^32
     virtual void DrawFrame() = 0;          // draws the page onto the main window
     virtual bool PumpOneMessage() = 0;     // handles one waiting message, if any
+    // Returns once a message waits or `milliseconds` have passed, whichever
+    // comes first; it may return a little late, never early unless a message waits.
+    virtual void WaitForMessage(uint32_t milliseconds) = 0;
     virtual void PlaySoundOnce(int sound) = 0;
     virtual void PlaySoundLoop(int sound) = 0;
     virtual void StopSounds() = 0;
@@ -31,6 +42,8 @@ constexpr uint32_t kFillFrameMs = 10;         // least time between fill frames
 constexpr uint32_t kClearFrameMs = 30;        // least time between clear frames
 constexpr unsigned kPixelsPerFillFrame = 501;
 constexpr int kClearBatchStep = 6;            // each clear frame reaches 6 pixels further
+constexpr unsigned kPixelsPerLook = 32;       // a look for waiting messages after this many pixels
+constexpr uint32_t kSpinBeforeFrameMs = 2;    // the end of a wait for a frame is spun, not slept
 
 // Paints the region of (x, y) with `colour`: every pixel 4-connected to it
 // through pixels that are neither the line index 0 nor already `colour`. The

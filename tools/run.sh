@@ -36,10 +36,33 @@ trap cleanup EXIT
 [ "$headless" = 1 ] && start_xvfb 800x600x16
 wine_prefix_init "$build/wineprefix-play"
 
+# Music: Wine plays MIDI through the ALSA sequencer, so with a sound device a
+# FluidSynth synthesiser runs as a sequencer client for the length of the run
+# (it quits when this script ends and its input closes). It takes what Wine
+# sends to any MIDI output, Midi Through included.
+if [ -e /dev/snd ]; then
+  unset ALSA_CONFIG_PATH  # the real sound device, not the silent one of the tests
+  coproc TW_MUSIC {
+    exec fluidsynth -q -a alsa -m alsa_seq -o midi.autoconnect=1 -g 0.5 \
+      /usr/share/sounds/sf2/FluidR3_GM.sf2 >/dev/null 2>&1
+  }
+  # Wine lists the MIDI outputs once, when the program opens one: wait for the synthesiser.
+  music=off synth=${TW_MUSIC_PID:-}
+  for _ in $(seq 50); do
+    [ -n "$synth" ] && kill -0 "$synth" 2>/dev/null || break
+    grep -q "FLUID Synth ($synth)" /proc/asound/seq/clients 2>/dev/null && music=on && break
+    sleep 0.1
+  done
+  [ "$music" = on ] || echo "The synthesiser (fluidsynth) did not start: music is off."
+else
+  echo "No sound device (/dev/snd): music is off."
+fi
+
 cd "$play"
 if [ "$headless" = 0 ]; then
   echo "run: playing edition $edition in $play"
-  exec wine "$exe"
+  wine "$exe"
+  exit
 fi
 
 echo "run: no display, so edition $edition runs on a virtual one for a few seconds"

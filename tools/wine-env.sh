@@ -5,7 +5,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 tw_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$tw_root/tools/alsa-null.conf"
 
-# wine_prefix_init DIR: a ready private prefix (window manager off, GDI renderer).
+# wine_prefix_init DIR: a ready private prefix (window manager off). The programs
+# choose Wine's renderer themselves, so the prefix sets none.
 wine_prefix_init() {
   local prefix=$1
   export WINEPREFIX=$prefix
@@ -15,7 +16,6 @@ wine_prefix_init() {
     wineboot -i >/dev/null 2>&1
     # Without a window manager Wine waits 2 s on every window close unless unmanaged.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f >/dev/null 2>&1
     wineserver -w
     touch "$prefix/.tintwell-ready"
   fi

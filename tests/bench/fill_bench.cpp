@@ -73,6 +73,7 @@ public:
         if (recordFrames) frames.push_back(Clock::now());
     }
     bool PumpOneMessage() override { return false; }
+    void WaitForMessage(uint32_t) override {}
     void PlaySoundOnce(int) override {}
     void PlaySoundLoop(int) override {}
     void StopSounds() override {}

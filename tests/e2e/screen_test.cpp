@@ -13,11 +13,6 @@ using namespace e2e;
 
 namespace {
 
-struct Box {
-    const char* bitmap;
-    int x, y, width, height;
-};
-
 void ExpectShows(const Session& s, const char* bitmap, int srcX, int srcY, int x, int y, int w, int h) {
     const Match m = CompareScreen(s.art(), bitmap, srcX, srcY, x, y, w, h);
     EXPECT_TRUE(m.all()) << bitmap << " at (" << x << ", " << y << "): " << m.matching << " of " << m.total;
@@ -120,19 +115,8 @@ TEST(ColouringScreen, FramePageTitleButtonsAndSwatchesAreWhereTheyBelong) {
     EXPECT_TRUE(NearColour(ScreenPixel(kPageX + 200, kPageY + 200), kPaper));
     EXPECT_TRUE(s.WaitForTitleStrip(0));
 
-    const Box buttons[] = {{"QuitBtn", 12, 12, 96, 45},    {"PrintBtn", 318, 12, 79, 45},
-                           {"ClearBtn", 403, 12, 79, 45},  {"InfoBtn", 692, 12, 96, 45},
-                           {"UpBtn", 267, 543, 53, 45},    {"DownBtn", 480, 543, 53, 45}};
-    for (const Box& b : buttons) ExpectShows(s, b.bitmap, 0, 0, b.x, b.y, b.width, b.height);
-
-    const int swatchX[] = {114, 165, 216, 267, 488, 539, 590, 641, 62, 114, 165, 216, 539, 590, 641, 692};
-    for (int k = 0; k < 36; ++k) {
-        const int x = k < 16 ? swatchX[k] : (k < 26 ? 12 : 743);
-        const int y = k < 8 ? 12 : k < 16 ? 543 : 84 + 51 * ((k - 16) % 10);
-        const std::string name = "#" + std::to_string(101 + k);
-        // Swatch 2001 (red) is the colour at start: its selected look.
-        ExpectShows(s, name.c_str(), 0, k == 1 ? 45 : 0, x, y, 45, 45);
-    }
+    for (const ControlLook& c : ColouringScreenControls())
+        ExpectShows(s, c.bitmap.c_str(), 0, c.srcY, c.x, c.y, c.width, c.height);
     EXPECT_EQ(s.Quit(), 0u);
 }
 

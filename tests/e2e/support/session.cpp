@@ -10,8 +10,23 @@ namespace e2e {
 const std::vector<testdata::PageRect> kTestRects = {
     {100, 100, 300, 300}, {350, 100, 600, 300}, {100, 330, 600, 440}};
 
-Session::Session(int edition, std::vector<int> missing) : edition_(edition), art_(edition) {
-    const auto isLine = testdata::OutlinedRects(kTestRects);
+std::vector<ControlLook> ColouringScreenControls() {
+    std::vector<ControlLook> looks = {{"QuitBtn", 0, 12, 12, 96, 45},   {"PrintBtn", 0, 318, 12, 79, 45},
+                                      {"ClearBtn", 0, 403, 12, 79, 45}, {"InfoBtn", 0, 692, 12, 96, 45},
+                                      {"UpBtn", 0, 267, 543, 53, 45},   {"DownBtn", 0, 480, 543, 53, 45}};
+    const int swatchX[] = {114, 165, 216, 267, 488, 539, 590, 641, 62, 114, 165, 216, 539, 590, 641, 692};
+    for (int k = 0; k < 36; ++k) {
+        const int x = k < 16 ? swatchX[k] : (k < 26 ? 12 : 743);
+        const int y = k < 8 ? 12 : k < 16 ? 543 : 84 + 51 * ((k - 16) % 10);
+        // Swatch 2001 (red) is the colour at start: its selected look.
+        looks.push_back({"#" + std::to_string(101 + k), k == 1 ? 45 : 0, x, y, 45, 45});
+    }
+    return looks;
+}
+
+Session::Session(int edition, std::vector<int> missing, const std::vector<testdata::PageRect>& rects)
+    : edition_(edition), art_(edition) {
+    const auto isLine = testdata::OutlinedRects(rects);
     for (int i = 0; i < kPageCount; ++i)
         if (std::find(missing.begin(), missing.end(), i) == missing.end())
             testdata::WriteMonoPage(PagePath(i), edition, isLine);

@@ -19,10 +19,20 @@ constexpr int kPageX = 70, kPageY = 70;  // page pixel (0, 0) on the screen
 constexpr COLORREF kPaper = 0xEFEFEF;
 constexpr COLORREF kRed = 0xFF0000;
 
+// The bitmap each button and swatch of the colouring screen shows at start,
+// as (bitmap, source row, screen rectangle).
+struct ControlLook {
+    std::string bitmap;
+    int srcY, x, y, width, height;
+};
+std::vector<ControlLook> ColouringScreenControls();
+
 class Session {
 public:
-    // Writes the edition's fifty pages (all but `missing`) and starts the program.
-    explicit Session(int edition = 1, std::vector<int> missing = {});
+    // Writes the edition's fifty pages (all but `missing`), each the outlines
+    // of `rects`, and starts the program.
+    explicit Session(int edition = 1, std::vector<int> missing = {},
+                     const std::vector<testdata::PageRect>& rects = kTestRects);
 
     const std::string& folder() const { return folder_.path(); }
     std::string PagePath(int index) const;

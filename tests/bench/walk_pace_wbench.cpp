@@ -1,0 +1,290 @@
+// The pace of the real program's fill and clear, read from the screen: a fill
+// of a large background and a clear of the page, five of each, timed from the
+// click (or the key) to the screen showing the last pixel, against the
+// designed n / 501 x 10 ms and 94 x 30 ms. Also prints the time to the first
+// change on the page, the longest time after it that the page showed no
+// change while the walk ran, and the processor time the program and the Wine
+// server used meanwhile. Medians of five. Under Wine on the test display.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <queue>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/support/session.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr int kRuns = 5;
+constexpr int kW = 660, kH = 460;
+// One small box: the background around it is most of the page.
+const std::vector<testdata::PageRect> kBox = {{100, 100, 300, 300}};
+
+double NowMs() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+// ---- Processor time ---------------------------------------------------------------
+
+// Seconds of user and system time of a Linux process, from /proc through Wine's Z: drive.
+double UnixCpuSeconds(const std::string& pid) {
+    FILE* f = std::fopen(("Z:\\proc\\" + pid + "\\stat").c_str(), "rb");
+    if (!f) return -1;
+    char line[1024] = {};
+    std::fread(line, 1, sizeof line - 1, f);
+    std::fclose(f);
+    const char* p = std::strrchr(line, ')');  // the name may hold blanks
+    if (!p) return -1;
+    unsigned long utime = 0, stime = 0;
+    // After the name: state, then fields 4..13, then utime and stime.
+    if (std::sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &utime, &stime) != 2) return -1;
+    return double(utime + stime) / 100.0;  // clock ticks of 1/100 s
+}
+
+std::string ReadUnixFile(const std::string& path) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return "";
+    std::string text;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+    std::fclose(f);
+    return text;
+}
+
+// The WINEPREFIX=... entry of a Linux process's environment.
+std::string PrefixOf(const std::string& procDir) {
+    const std::string env = ReadUnixFile(procDir + "\\environ");
+    for (size_t at = 0; at < env.size();) {
+        const size_t end = env.find('\0', at);
+        const std::string entry = env.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        if (entry.rfind("WINEPREFIX=", 0) == 0) return entry;
+        if (end == std::string::npos) break;
+        at = end + 1;
+    }
+    return "";
+}
+
+// The Linux process id of a process of this Wine prefix whose name (for the
+// Wine server) or command line (for a Windows program) holds `name`, or "".
+std::string FindUnixProcess(const std::string& name, bool server) {
+    const std::string ours = PrefixOf("Z:\\proc\\self");
+    if (ours.empty()) return "";
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA("Z:\\proc\\*", &data);
+    if (find == INVALID_HANDLE_VALUE) return "";
+    std::string found;
+    do {
+        const std::string pid = data.cFileName;
+        if (pid.empty() || pid[0] < '0' || pid[0] > '9') continue;
+        const std::string dir = "Z:\\proc\\" + pid;
+        std::string text = ReadUnixFile(dir + (server ? "\\comm" : "\\cmdline"));
+        if (text.empty()) continue;
+        CharLowerBuffA(&text[0], DWORD(text.size()));
+        if (text.find(name) == std::string::npos) continue;
+        if (PrefixOf(dir) == ours) found = pid;
+    } while (found.empty() && FindNextFileA(find, &data));
+    FindClose(find);
+    return found;
+}
+
+// ---- The page on the screen ---------------------------------------------------------
+
+// Copies of the page area of the screen, 0xRRGGBB.
+class PageCapture {
+public:
+    PageCapture() {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = kW;
+        info.bmiHeader.biHeight = -kH;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        screen_ = GetDC(nullptr);
+        memory_ = CreateCompatibleDC(screen_);
+        bitmap_ = CreateDIBSection(screen_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        old_ = SelectObject(memory_, bitmap_);
+    }
+    ~PageCapture() {
+        SelectObject(memory_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(memory_);
+        ReleaseDC(nullptr, screen_);
+    }
+    PageCapture(const PageCapture&) = delete;
+    PageCapture& operator=(const PageCapture&) = delete;
+
+    void Take(std::vector<uint32_t>& into) {
+        BitBlt(memory_, 0, 0, kW, kH, screen_, kPageX, kPageY, SRCCOPY);
+        GdiFlush();
+        into.assign(bits_, bits_ + size_t(kW) * kH);
+        for (uint32_t& p : into) p &= 0xFFFFFF;
+    }
+
+private:
+    HDC screen_, memory_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+    uint32_t* bits_ = nullptr;
+};
+
+struct Walk {
+    double ms = -1;        // input to the last pixel shown
+    double firstChange = -1;  // input to the first change on the page
+    double longestGap = 0;    // longest time without a change on the page after the first
+    double programCpu = -1, serverCpu = -1;
+};
+
+// Sends the input, then watches the page until `done` holds for a capture.
+template <typename Input, typename Done>
+Walk Watch(const std::string& program, const std::string& server, Input input, Done done) {
+    PageCapture capture;
+    std::vector<uint32_t> previous, current;
+    capture.Take(previous);
+    Walk walk;
+    // GetProcessTimes gives nothing for another process under Wine: /proc does.
+    const double cpu0 = program.empty() ? -1 : UnixCpuSeconds(program);
+    const double server0 = server.empty() ? -1 : UnixCpuSeconds(server);
+    const double start = NowMs();
+    input();
+    double lastChange = start;
+    for (;;) {
+        capture.Take(current);
+        const double now = NowMs();
+        if (current != previous) {
+            if (walk.firstChange < 0)
+                walk.firstChange = now - start;
+            else
+                walk.longestGap = std::max(walk.longestGap, now - lastChange);
+            lastChange = now;
+            previous.swap(current);
+            if (done(previous)) break;
+        }
+        if (now - start > 60000) return walk;  // never finished
+        Sleep(3);  // the copies of the screen keep the X server busy: not too often
+    }
+    walk.ms = lastChange - start;
+    const double cpu1 = program.empty() ? -1 : UnixCpuSeconds(program);
+    if (cpu0 >= 0 && cpu1 >= 0) walk.programCpu = cpu1 - cpu0;
+    const double server1 = server.empty() ? -1 : UnixCpuSeconds(server);
+    if (server0 >= 0 && server1 >= 0) walk.serverCpu = server1 - server0;
+    return walk;
+}
+
+// The pixels of the region of (x, y) bounded by the outline: what a fill from there paints.
+std::vector<int> Region(int x, int y) {
+    const auto isLine = testdata::OutlinedRects(kBox);
+    std::vector<char> seen(size_t(kW) * kH, 0);
+    std::vector<int> region;
+    std::queue<int> open;
+    open.push(y * kW + x);
+    seen[size_t(y) * kW + x] = 1;
+    while (!open.empty()) {
+        const int p = open.front();
+        open.pop();
+        region.push_back(p);
+        const int px = p % kW, py = p / kW;
+        const int next[4][2] = {{px, py - 1}, {px, py + 1}, {px - 1, py}, {px + 1, py}};
+        for (const auto& n : next) {
+            if (n[0] < 0 || n[1] < 0 || n[0] >= kW || n[1] >= kH) continue;
+            const size_t at = size_t(n[1]) * kW + size_t(n[0]);
+            if (seen[at] || isLine(n[0], n[1])) continue;
+            seen[at] = 1;
+            open.push(int(at));
+        }
+    }
+    return region;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[v.size() / 2];
+}
+
+void Report(const char* what, double designed, const std::vector<Walk>& walks) {
+    std::vector<double> ms, first, gap, cpu, server;
+    for (const Walk& w : walks) {
+        ms.push_back(w.ms);
+        first.push_back(w.firstChange);
+        gap.push_back(w.longestGap);
+        cpu.push_back(w.programCpu);
+        server.push_back(w.serverCpu);
+    }
+    std::printf("%s: designed %.0f ms\n  runs (ms):", what, designed);
+    for (double m : ms) std::printf(" %.0f", m);
+    const double median = Median(ms);
+    std::printf("\n  median %.0f ms (%+.1f%% of designed); first change after %.0f ms (median)\n", median,
+                100.0 * (median - designed) / designed, Median(first));
+    std::printf("  longest pause after the first change: median %.0f ms, worst %.0f ms\n", Median(gap),
+                *std::max_element(gap.begin(), gap.end()));
+    std::printf("  processor time, median: program %.2f s, Wine server %.2f s\n", Median(cpu), Median(server));
+}
+
+}  // namespace
+
+int main() {
+    Session s(1, {}, kBox);
+    if (!s.window() || !s.DismissIntro()) {
+        std::printf("walk pace: the program did not reach its colouring screen\n");
+        return 1;
+    }
+    const std::string server = FindUnixProcess("wineserver", true);
+    const std::string program = FindUnixProcess("tintwell.exe", false);
+    if (server.empty() || program.empty()) std::printf("(processor times are not available)\n");
+
+    const int clickX = 500, clickY = 400;  // on the background
+    const std::vector<int> background = Region(clickX, clickY);
+    const double fillDesigned = double(background.size()) / 501.0 * 10.0;
+    const double clearDesigned = 94 * 30.0;
+    // A sample of the background, and its last pixel in the fill's order.
+    std::vector<int> samples;
+    for (size_t i = 0; i < background.size(); i += 97) samples.push_back(background[i]);
+    samples.push_back(background.back());
+    samples.push_back(0);  // the top-left corner, the clear's last pixel
+
+    std::vector<Walk> fills, clears;
+    for (int run = 0; run < kRuns; ++run) {
+        // A different colour each time: a fill in the colour already there does nothing.
+        const ControlLook swatch = ColouringScreenControls()[size_t(6 + 2 * run)];
+        Activate(s.window());
+        Click(swatch.x + 22, swatch.y + 22);
+        WaitForArt(s.art(), swatch.bitmap.c_str(), 0, 45, swatch.x, swatch.y, 45, 45, 3000);
+        s.WaitForSettled();
+        const COLORREF paper = ScreenPixel(kPageX + clickX, kPageY + clickY);
+
+        Activate(s.window());
+        fills.push_back(Watch(program, server, [&] { Click(kPageX + clickX, kPageY + clickY); },
+                              [&](const std::vector<uint32_t>& page) {
+                                  for (int p : samples)
+                                      if (NearColour(page[size_t(p)], paper)) return false;
+                                  return true;
+                              }));
+        WaitUntil([&] { return IsWindowEnabled(s.window()) != FALSE; }, 20000);
+        s.WaitForSettled();
+
+        Activate(s.window());
+        clears.push_back(Watch(program, server, [&] { TypeChar('c'); },
+                               [&](const std::vector<uint32_t>& page) {
+                                   for (int p : samples)
+                                       if (!NearColour(page[size_t(p)], kPaper)) return false;
+                                   return true;
+                               }));
+        WaitUntil([&] { return IsWindowEnabled(s.window()) != FALSE; }, 20000);
+        s.WaitForSettled();
+    }
+
+    char what[128];
+    std::snprintf(what, sizeof what, "fill of a %zu-pixel background", background.size());
+    Report(what, fillDesigned, fills);
+    Report("clear of the page", clearDesigned, clears);
+    s.Quit();
+    return 0;
+}
