@@ -2,10 +2,12 @@
 ; (tools/release.sh lays out STAGE and runs this). Programs go to Program Files\Tintwell;
 ; each chosen edition's pages and song go to Documents\Tintwell\<edition>, where the
 ; child's colouring is kept; a Start-menu shortcut per edition starts it there.
-; /S installs every edition silently.
+; /S installs every edition silently; the uninstaller's /S /REMOVEPAGES also removes the pages.
 Unicode true
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
+!include "FileFunc.nsh"
+!include "Sections.nsh"
 
 Name "Tintwell"
 OutFile "${OUTFILE}"
@@ -31,10 +33,6 @@ BrandingText "Tintwell"
 
 Function .onInit
   ; Pages and shortcuts belong to the user who installs.
-  SetShellVarContext current
-FunctionEnd
-
-Function un.onInit
   SetShellVarContext current
 FunctionEnd
 
@@ -80,8 +78,18 @@ Section "un.Tintwell programs and shortcuts"
 SectionEnd
 
 ; Unticked unless the parent ticks it, so a plain (or silent) uninstall keeps the colouring.
-Section /o "un.Also remove the coloured pages"
+Section /o "un.Also remove the coloured pages" SecRemovePages
   !insertmacro RemovePages
   ; Documents\Tintwell goes only when nothing is left in it (saved pictures stay).
   RMDir "$DOCUMENTS\Tintwell"
 SectionEnd
+
+Function un.onInit
+  SetShellVarContext current
+  ; /REMOVEPAGES ticks "Also remove the coloured pages" (for a silent uninstall: /S /REMOVEPAGES).
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/REMOVEPAGES" $R1
+  IfErrors +2
+  SectionSetFlags ${SecRemovePages} ${SF_SELECTED}
+FunctionEnd
