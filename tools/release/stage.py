@@ -59,7 +59,10 @@ def write(path, data):
 
 
 def nsis_string(s):
-    return '"%s"' % s.replace("$", "$$").replace('"', '$\\"')
+    """A quoted installer string; $ starts an installer variable, so names must hold none."""
+    if '"' in s:
+        raise ValueError("no quotes in installer strings: %r" % s)
+    return '"%s"' % s
 
 
 def editions_nsh(stage):
