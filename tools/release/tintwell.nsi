@@ -68,8 +68,6 @@ Section "un.Tintwell programs and shortcuts"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\CREDITS.txt"
   Delete "$INSTDIR\LICENCES.txt"
-  Delete "$INSTDIR\uninstall.exe"
-  RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Tintwell\Save the pictures.lnk"
   Delete "$SMPROGRAMS\Tintwell\Read me.lnk"
   RMDir "$SMPROGRAMS\Tintwell"
@@ -92,4 +90,10 @@ Function un.onInit
   ${GetOptions} $R0 "/REMOVEPAGES" $R1
   IfErrors +2
   SectionSetFlags ${SecRemovePages} ${SF_SELECTED}
+FunctionEnd
+
+; The program folder goes last, after every ticked part, so it being gone means the uninstall is done.
+Function un.onUninstSuccess
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
 FunctionEnd
