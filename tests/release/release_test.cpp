@@ -139,8 +139,6 @@ TEST(Installer, InstallsReinstallsOverColouringAndUninstallsKeepingIt) {
                       testdata::ReadBytes(unpacked + PageName(n, i)))
                 << PageName(n, i);
         EXPECT_TRUE(Exists(editionFolder(n) + "\\" + kEditions[n - 1].musicFile));
-        // Nothing of the child's is written beside the programs.
-        EXPECT_FALSE(Exists(programs + "\\" + PageName(n, 0)));
     }
     EXPECT_TRUE(Exists(programs + "\\tintwell-pictures.exe"));
     const Shortcut pictures = ReadShortcut(menu + "\\Save the pictures.lnk");
@@ -160,6 +158,11 @@ TEST(Installer, InstallsReinstallsOverColouringAndUninstallsKeepingIt) {
     ASSERT_TRUE(ShellExecuteExA(&run));
     ExpectIntroThenPageZero(1, run.hProcess);
     if (run.hProcess) CloseHandle(run.hProcess);
+    // What the program writes (its printing method, the page it left) goes to the child's folder.
+    EXPECT_TRUE(Exists(editionFolder(1) + "\\printer.dta"));
+    EXPECT_EQ(testdata::ReadBytes(editionFolder(1) + "\\" + PageName(1, 0)).size(), 304678u);
+    EXPECT_FALSE(Exists(programs + "\\printer.dta"));
+    EXPECT_FALSE(Exists(programs + "\\" + PageName(1, 0)));
 
     // A child's colouring and a page deleted to start it afresh; then a reinstall.
     const std::string coloured = editionFolder(1) + "\\" + PageName(1, 0);
