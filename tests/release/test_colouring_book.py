@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""The printable colouring books: fifty sheets per paper size, each page turned a
+"""The release's generated content. The printable colouring books: fifty sheets per paper size, each page turned a
 quarter turn anticlockwise and framed where the Default print method puts it,
 with the page's lines at the right dots once Ghostscript has rasterised the PDF."""
 import os
@@ -16,6 +16,7 @@ REPO = os.path.normpath(os.path.join(HERE, "..", ".."))
 sys.path.insert(0, os.path.join(REPO, "tools", "release"))
 sys.path.insert(0, os.path.join(REPO, "tools", "pages"))
 import colouring_book  # noqa: E402
+import gen_picture_names  # noqa: E402
 import names  # noqa: E402
 from pagefile import decode_page  # noqa: E402
 
@@ -100,6 +101,13 @@ class ColouringBookTest(unittest.TestCase):
                     self.assertEqual(np.count_nonzero(outside), 0)
                     titles.append(title)
             self.assertFalse(np.array_equal(titles[0], titles[1]), "two pages show the same title")
+
+
+class PictureNamesTest(unittest.TestCase):
+    def test_the_picture_savers_names_follow_the_edition_table_and_titles(self):
+        with open(os.path.join(REPO, "pictures", "picture_names.cpp"), encoding="utf-8") as f:
+            self.assertEqual(f.read(), gen_picture_names.source(),
+                             "run tools/release/gen_picture_names.py after changing pages or titles")
 
 
 if __name__ == "__main__":
