@@ -7,6 +7,7 @@
 #include "app/ids.h"
 #include "app/mainwnd.h"
 #include "app/text.h"
+#include "dialogs/dialog_template.h"
 #include "page/palette.h"
 #include "sound/sounds.h"
 #include "support/gmem.h"
@@ -44,6 +45,7 @@ bool InitInstance(HINSTANCE instance, int showCommand) {
     SetFullScreenMode();
     SetOutOfMemoryHandler(AskRetryOnLowMemory);
     if (!AllocateGlobalBlocks()) return false;
+    FillDialogItemLists(gEdition);
     LoadScreenBitmaps(instance);
     LoadSounds(instance);
     if (!SetTimer(hwndMain, TIMER_ID_UI, kUiTimerPeriod, nullptr)) {
