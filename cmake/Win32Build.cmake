@@ -89,6 +89,9 @@ foreach(src ${TW_WBENCH})
   target_link_libraries(${name} PRIVATE tintwell_core)
   target_link_options(${name} PRIVATE ${TW_LINK_OPTIONS})
 endforeach()
+# The dialog benchmark drives the real program with the end-to-end helpers.
+target_sources(dialog_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
+add_dependencies(dialog_wbench ${TW_PROGRAMS})
 
 # The display-size tests need virtual displays of other sizes.
 add_test(NAME e2e_display_sizes
