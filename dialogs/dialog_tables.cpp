@@ -49,7 +49,7 @@ const char16_t kCopyright[] = u"Copyright \u00A9 2026 the Tintwell project";
 const char16_t kProgramAndMusic[] = u"Program and music \u00A9 2026 the Tintwell project";
 const char16_t kMusic[] = u"Music composed by the Tintwell project";
 const char16_t kMakerCapitals[] = u"THE TINTWELL PROJECT";
-const char16_t kNoPostalAddress[] = u"No postal address: write to us on the web at";
+const char16_t kNoPostalAddress[] = u"No postal address: find us on the web at";
 const char16_t kMakerAndAddress[] = u"The Tintwell project: no postal address, find us on the web at";
 
 // The heading and version come from the edition record, widened once at start-up.
