@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kScreenW = 800, kScreenH = 600;
-
 // The two colour messages of a dialog and its statics.
 bool IsColourMessage(UINT message) { return message == WM_CTLCOLORDLG || message == WM_CTLCOLORSTATIC; }
 
@@ -39,7 +37,7 @@ void CentreDialog(HWND dialog, int dialogNumber) {
     RECT r;
     GetWindowRect(dialog, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    MoveWindow(dialog, (kScreenW - w) / 2, (kScreenH - h) / 2, w, h, FALSE);
+    MoveWindow(dialog, (kScreenWidth - w) / 2, (kScreenHeight - h) / 2, w, h, FALSE);
     if (dialogNumber < 0 || dialogNumber >= kDialogTableSize) return;
     for (const DialogItemSpec* item = DialogItemLists[dialogNumber]; item && item->className; ++item)
         SetControlFont(dialog, item->id, BoldFonts.Font(1));
