@@ -104,6 +104,9 @@ foreach(src ${TW_WBENCH})
   target_link_libraries(${name} PRIVATE tintwell_core)
   target_link_options(${name} PRIVATE ${TW_LINK_OPTIONS})
 endforeach()
+# The dialog benchmark drives the real program with the end-to-end helpers.
+target_sources(dialog_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
+add_dependencies(dialog_wbench ${TW_PROGRAMS})
 
 # The walk-pace benchmark drives the real program as the end-to-end tests do.
 target_sources(walk_pace_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
