@@ -30,7 +30,7 @@ PAGES = [
     Page("GIRAFFE.CO3", "giraffe", [own("giraffe.svg", box=(262, 6, 360, 416))], scene="scene_meadow.svg"),
     Page("GOAT.CO3", "goat", [sym(0x1F410, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
     Page("GRASSHOP.CO3", "grasshopper", [own("grasshopper.svg")]),
-    Page("HEDGEHOG.CO3", "hedgehog", [sym(0x1F994, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
+    Page("HEDGEHOG.CO3", "hedgehog carrying an apple", [own("hedgehog.svg", box=(110, 100, 440, 286))], scene="scene_meadow.svg"),
     Page("HIPPOPOT.CO3", "hippopotamus bathing in a pool", [own("hippo.svg", box=(60, 90, 540, 330)),
                                                            own("water_front.svg", box=(0, 330, 660, 140))],
          scene="scene_sky.svg"),
