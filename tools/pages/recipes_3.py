@@ -48,7 +48,7 @@ PAGES = [
     Page("PENGUIN.CO3", "penguin", [oc("animals/birds/new_penguin_charles_mcco_01.svg")]),
     Page("PIG.CO3", "pig sitting in a meadow", [own("pig_sitting.svg", box=(170, 40, 320, 340))], scene="scene_meadow.svg"),
     Page("RABBIT.CO3", "rabbit", [oc("animals/mammals/coniglio_architetto_fran_01.svg")]),
-    Page("RHINOCER.CO3", "rhinoceros in a meadow", [own("rhino.svg", box=(80, 110, 500, 320))], scene="scene_meadow.svg"),
+    Page("RHINOCER.CO3", "rhinoceros resting in a meadow", [own("rhino_resting.svg", box=(80, 150, 500, 240))], scene="scene_meadow.svg"),
     Page("SANDDOLL.CO3", "sand dollars and shells on the sea floor", [own("sanddollar.svg", box=(0, 0, 660, 460))]),
     Page("SEAHORSE.CO3", "seahorse", [oc("animals/fish/seahorse.svg", box=WATER)], scene="scene_water.svg"),
     Page("SEALION.CO3", "sea lion balancing a ball", [own("sealion.svg", box=(170, 14, 320, 426))], scene="scene_sea.svg",
