@@ -31,7 +31,7 @@ PAGES = [
     Page("GOAT.CO3", "goat", [sym(0x1F410, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
     Page("GRASSHOP.CO3", "grasshopper", [own("grasshopper.svg")]),
     Page("HEDGEHOG.CO3", "hedgehog carrying an apple", [own("hedgehog.svg", box=(110, 100, 440, 286))], scene="scene_meadow.svg"),
-    Page("HIPPOPOT.CO3", "hippopotamus bathing in a pool", [own("hippo.svg", box=(60, 90, 540, 330)),
+    Page("HIPPOPOT.CO3", "hippopotamus yawning in a pool", [own("hippo_yawning.svg", box=(140, 40, 460, 380)),
                                                            own("water_front.svg", box=(0, 330, 660, 140))],
          scene="scene_sky.svg"),
     Page("HORSE.CO3", "horse", [oc("animals/mammals/horses/cavallo_architetto_franc_02.svg")]),
