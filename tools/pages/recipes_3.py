@@ -36,7 +36,7 @@ PAGES = [
          scene="scene_sky.svg"),
     Page("HORSE.CO3", "horse", [oc("animals/mammals/horses/cavallo_architetto_franc_02.svg")]),
     Page("KANGAROO.CO3", "kangaroo", [own("kangaroo.svg")]),
-    Page("KIWI.CO3", "kiwi bird", [own("kiwi.svg", box=(120, 96, 420, 340))], scene="scene_meadow.svg",
+    Page("KIWI.CO3", "kiwi bird striding along", [own("kiwi_striding.svg", box=(150, 104, 380, 282))], scene="scene_meadow.svg",
          note="KIWI: the bird, not the fruit"),
     Page("LEMMING.CO3", "lemming on a rock", [own("lemming.svg")]),
     Page("LION.CO3", "lion in a meadow", [own("lion.svg", box=(70, 96, 520, 330))], scene="scene_meadow.svg"),
