@@ -45,7 +45,7 @@ PAGES = [
     Page("MUSKOX.CO3", "musk ox", [own("muskox.svg", box=(80, 110, 500, 320))], scene="scene_meadow.svg"),
     Page("OSTRICH.CO3", "ostrich", [oc("unsorted/struzzo.svg", box=(200, 20, 260, 390))], scene="scene_meadow.svg"),
     Page("OWL.CO3", "owl perched on a branch", [sym(0x1F989, box=(170, 10, 320, 340)), own("branch.svg", box=(40, 300, 580, 92))], thick=30),
-    Page("PENGUIN.CO3", "penguin", [oc("animals/birds/new_penguin_charles_mcco_01.svg")]),
+    Page("PENGUIN.CO3", "penguin on an ice floe", [oc("animals/birds/new_penguin_charles_mcco_01.svg", box=(200, 10, 260, 340)), own("floe.svg", box=(90, 330, 480, 100))]),
     Page("PIG.CO3", "pig sitting in a meadow", [own("pig_sitting.svg", box=(170, 40, 320, 340))], scene="scene_meadow.svg"),
     Page("RABBIT.CO3", "rabbit", [oc("animals/mammals/coniglio_architetto_fran_01.svg")]),
     Page("RHINOCER.CO3", "rhinoceros resting in a meadow", [own("rhino_resting.svg", box=(80, 150, 500, 240))], scene="scene_meadow.svg"),
