@@ -38,7 +38,7 @@ PAGES = [
     Page("KANGAROO.CO3", "kangaroo", [own("kangaroo.svg")]),
     Page("KIWI.CO3", "kiwi bird striding along", [own("kiwi_striding.svg", box=(150, 104, 380, 282))], scene="scene_meadow.svg",
          note="KIWI: the bird, not the fruit"),
-    Page("LEMMING.CO3", "lemming on a rock", [own("lemming.svg")]),
+    Page("LEMMING.CO3", "lemming standing up on a rock", [own("lemming_standing.svg")]),
     Page("LION.CO3", "lion in a meadow", [own("lion.svg", box=(70, 96, 520, 330))], scene="scene_meadow.svg"),
     Page("MOLE.CO3", "mole at its molehill", [], scene="mole.svg"),
     Page("MOUSE.CO3", "mouse", [sym(0x1F401)], thick=30),
