@@ -26,7 +26,7 @@ PAGES = [
     Page("DUCK.CO3", "duck on the water", [sym(0x1F986, box=SEA, solid=True)], scene="scene_sea.svg", thick=30),
     Page("ELEPHANT.CO3", "elephant", [sym(0x1F418, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
     Page("FOX.CO3", "fox", [oc("animals/mammals/contour_fox.svg", box=MEADOW)], scene="scene_meadow.svg"),
-    Page("FROG.CO3", "frog on a lily pad", [own("frog.svg")]),
+    Page("FROG.CO3", "frog on a lily pad among cattails", [own("cattails.svg", box=(60, 14, 540, 400)), own("frog.svg", box=(130, 150, 400, 290))]),
     Page("GIRAFFE.CO3", "giraffe", [own("giraffe.svg", box=(262, 6, 360, 416))], scene="scene_meadow.svg"),
     Page("GOAT.CO3", "goat", [sym(0x1F410, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
     Page("GRASSHOP.CO3", "grasshopper", [own("grasshopper.svg")]),
