@@ -57,7 +57,9 @@ PAGES = [
     Page("SQUIRREL.CO3", "squirrel", [oc("animals/mammals/cartoon_squirrel_mike_sm1.svg")]),
     Page("TIGER.CO3", "tiger in a meadow", [own("tiger.svg", box=(70, 90, 520, 340))], scene="scene_meadow.svg"),
     Page("TURTLE.CO3", "turtle", [sym(0x1F422, box=MEADOW, solid=True)], scene="scene_meadow.svg", thick=30),
-    Page("WALRUS.CO3", "walrus", [own("walrus.svg")]),
+    Page("WALRUS.CO3", "walrus swimming, head and tusks out of the water", [own("walrus_swimming.svg", box=(130, 70, 470, 300)),
+                                                                          own("water_front.svg", box=(0, 320, 660, 140))],
+         scene="scene_sky.svg"),
     Page("WEASEL.CO3", "weasel", [own("weasel.svg", box=(0, 40, 660, 420))]),
     Page("WOLF.CO3", "wolf", [oc("animals/mammals/simple_stylized_wolf_he_01.svg")]),
 ]
