@@ -37,7 +37,7 @@ PAGES = [
     Page("frog.col", "frog in a meadow", [oc("animals/rana01_architetto_france_01.svg", box=MEADOW)], scene="scene_meadow.svg",
          drop_free=70),
     Page("gum.col", "gumball machine", [own("gumball.svg")], note="gum: a gumball machine"),
-    Page("jackolan.col", "jack-o'-lantern", [oc("food/pumpkin2_yemu_01.svg")], drop_free=70, ahead=24),
+    Page("jackolan.col", "jack-o'-lantern wearing a witch's hat", [oc("food/pumpkin2_yemu_01.svg", box=(140, 150, 380, 306)), own("witchhat.svg", box=(110, 4, 480, 250))], drop_free=70, ahead=24),
     Page("ladybug.col", "ladybug", [own("ladybug.svg")]),
     Page("lines.col", "pattern of lines", [own("lines.svg")]),
     Page("mailbox.col", "mailbox on its post", [own("post.svg", box=(200, 200, 260, 250)), oc("office/mailbox1.svg", box=(100, 6, 460, 260), solid=True)]),
