@@ -47,7 +47,7 @@ PAGES = [
     Page("numbers.col", "numbers 1 to 5", [own("numbers.svg")]),
     Page("paint.col", "paint brush", [oc("tools/paint_brush_costea_bogda_01.svg")], drop_free=70, ahead=24),
     Page("parrots.col", "parrot", [own("parrot.svg")]),
-    Page("pig.col", "pig in a meadow", [own("pig.svg", box=(110, 130, 440, 310))], scene="scene_meadow.svg"),
+    Page("pig.col", "pig standing in a mud puddle", [own("pig.svg", box=(110, 90, 440, 300)), own("puddle.svg", box=(30, 326, 600, 100))], scene="scene_meadow.svg"),
     Page("plane.col", "jet plane", [oc("transportation/vehicles/aircraft_jarno_vasamaa4.svg")],
          note="plane: a jet plane (the airplane page shows a propeller plane)"),
     Page("pteradac.col", "pterodactyl flying", [oc("animals/dinosaurs/dino_architetto_francesc_10.svg", box=(140, 96, 430, 290))], scene="scene_meadow.svg"),
