@@ -51,7 +51,7 @@ PAGES = [
     Page("plane.col", "jet plane", [oc("transportation/vehicles/aircraft_jarno_vasamaa4.svg")],
          note="plane: a jet plane (the airplane page shows a propeller plane)"),
     Page("pteradac.col", "pterodactyl flying", [oc("animals/dinosaurs/dino_architetto_francesc_10.svg", box=(140, 96, 430, 290))], scene="scene_meadow.svg"),
-    Page("pumpkin.col", "pumpkin", [oc("food/zucca_architetto_frances_01.svg")], drop_free=40, ahead=24),
+    Page("pumpkin.col", "pumpkin on its vine", [own("pumpkinvine.svg", box=(40, 286, 580, 170)), oc("food/zucca_architetto_frances_01.svg", box=(150, 10, 360, 400), solid=True)], drop_free=40, ahead=24),
     Page("sharks.col", "shark", [sym(0x1F988, box=(60, 120, 540, 240), solid=True)], scene="scene_water.svg", thick=30),
     Page("snow.col", "snowman", [oc("recreation/holiday/snowman_01.svg")]),
     Page("spider.col", "spider hanging on its thread", [own("spider.svg", box=(130, 0, 400, 400))], scene="scene_cornerweb.svg"),
