@@ -33,6 +33,10 @@ bool CurrentPage(PageView& page) {
            size_t(page.width) * size_t(page.height) <= kDibBytes;
 }
 
+// Every pixel is changed when queued, so apart from the start none is queued
+// twice: a queue with room for the largest page plus one never runs out.
+static_assert(kPointQueueCapacity >= kDibBytes + 1, "the walks' queue holds a whole page");
+
 // The frame pacing and the switch to the looping sound, common to both walks.
 class Pacing {
 public:
