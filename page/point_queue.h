@@ -1,8 +1,6 @@
-// The first-in, first-out queue of page positions for the fill and the clear wave.
-//
-// Every pixel is changed when queued, so apart from the start none is queued
-// twice: a page-sized queue plus one never runs out. Its storage is taken by the
-// first walk and kept for every later one, so queueing a pixel never allocates
+// The first-in, first-out queue of page positions for the fill and the clear wave,
+// with room for every pixel of the largest page plus one. Its storage is taken by
+// the first walk and kept for every later one, so queueing a pixel never allocates
 // and cannot fail for lack of memory in the middle of a walk.
 #pragma once
 

@@ -107,45 +107,6 @@ std::string ValidateTrack(MidiTrack* track, int index) {
     }
 }
 
-}  // namespace
-
-const MidiFiles& DiskFiles() {
-    static const Disk disk;
-    return disk;
-}
-
-void MemoryFiles::Put(const std::string& path, std::vector<uint8_t> bytes) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    files_[path] = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
-    versions_[path] = ++puts_;
-}
-
-void MemoryFiles::Remove(const std::string& path) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    files_.erase(path);
-}
-
-std::unique_ptr<ByteSource> MemoryFiles::Open(const char* path) const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto it = files_.find(path);
-    if (it == files_.end()) return nullptr;
-    ++opens_;
-    return std::unique_ptr<ByteSource>(new HeldSource(it->second));
-}
-
-std::string MemoryFiles::Stamp(const char* path) const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (!files_.count(path)) return "";
-    return std::to_string(versions_.at(path));
-}
-
-int MemoryFiles::opens() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return opens_;
-}
-
-namespace {
-
 std::string LoadInto(const char* path, MidiSong* song, const MidiFiles& files) {
     std::unique_ptr<ByteSource> file = files.Open(path);
     if (!file) return "File cannot be loaded for reading.";
@@ -192,6 +153,41 @@ std::string LoadInto(const char* path, MidiSong* song, const MidiFiles& files) {
 }
 
 }  // namespace
+
+const MidiFiles& DiskFiles() {
+    static const Disk disk;
+    return disk;
+}
+
+void MemoryFiles::Put(const std::string& path, std::vector<uint8_t> bytes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    files_[path] = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+    versions_[path] = ++puts_;
+}
+
+void MemoryFiles::Remove(const std::string& path) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    files_.erase(path);
+}
+
+std::unique_ptr<ByteSource> MemoryFiles::Open(const char* path) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = files_.find(path);
+    if (it == files_.end()) return nullptr;
+    ++opens_;
+    return std::unique_ptr<ByteSource>(new HeldSource(it->second));
+}
+
+std::string MemoryFiles::Stamp(const char* path) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!files_.count(path)) return "";
+    return std::to_string(versions_.at(path));
+}
+
+int MemoryFiles::opens() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return opens_;
+}
 
 std::string LoadMidiFile(const char* path, MidiSong* song, const MidiFiles& files) {
     *song = MidiSong{};
