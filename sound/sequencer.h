@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
-
 #include <vector>
 
 #include "sound/midi_events.h"
