@@ -10,6 +10,7 @@
 #include "app/screen_draw.h"
 #include "app/startup.h"
 #include "app/surface.h"
+#include "dialogs/print.h"
 #include "dialogs/print_option.h"
 #include "page/draw.h"
 #include "page/page_store.h"
@@ -195,7 +196,7 @@ LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         QuitProgram(window);
         return 0;
     case ID_PRINT:
-        // Printing is not built yet: the button only gives the focus back.
+        PrintPage(hInst, window);
         SetFocus(window);
         return 1;
     case ID_CLEAR:
