@@ -62,8 +62,8 @@ void PaintPageScreen(HWND window, HDC dc) {
         DrawTitleStrip(surface.Context(), gScreen.pageIndex);
         surface.CopyTo(dc, 0, 0);
     }
-    // A paint inside a fill or clear leaves the window disabled until it ends.
-    if (!PaintingBusy()) EnableWindow(hwndMain, TRUE);
+    // A paint inside a fill, a clear or a print job leaves the window disabled until it ends.
+    if (!PaintingBusy() && !PrintingBusy()) EnableWindow(hwndMain, TRUE);
     DiscardQueuedInput(hwndMain);
     SetFocus(window);
 }

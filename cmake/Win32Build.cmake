@@ -70,7 +70,7 @@ file(GLOB TW_WIN32_TEST_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/win32/support
 file(GLOB TW_TESTDATA CONFIGURE_DEPENDS ${TW_ROOT}/tests/testdata/*.cpp)
 add_executable(win32_tests ${TW_WIN32_TESTS} ${TW_WIN32_TEST_SUPPORT} ${TW_TESTDATA} ${TW_ROOT}/tests/win32/test_main.cpp
                ${TW_ROOT}/editions/1/edition.cpp ${TW_ROOT}/editions/1/tintwell1.rc)
-target_link_libraries(win32_tests PRIVATE tintwell_core gtest)
+target_link_libraries(win32_tests PRIVATE tintwell_core gtest winspool)
 target_link_options(win32_tests PRIVATE ${TW_LINK_OPTIONS})
 gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                      PROPERTIES LABELS win32 TIMEOUT 120)

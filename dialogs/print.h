@@ -11,6 +11,10 @@
 // the chosen method while the main window is disabled and its input dropped.
 void PrintPage(HINSTANCE instance, HWND window);
 
+// True while a job's document is being made: the window stays disabled even if
+// it is repainted meanwhile (the abort procedure handles paints).
+bool PrintingBusy();
+
 // The print dialog's record for a job: the default printer, no page range, no
 // selection, no print-to-file box, one copy, and a printer context returned.
 void FillPrintDialogRecord(PRINTDLGA& record, HWND owner);

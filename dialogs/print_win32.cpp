@@ -17,6 +17,7 @@ static_assert(sizeof(DOCINFOA) == 20, "the document record is 20 bytes");
 namespace {
 
 const char kDocumentName[] = "Tintwell: Printing";
+bool gPrinting = false;  // from disabling the window to the end of the document
 
 // The page's bitmap information (header and 256 colours) with another size.
 struct PageBitmapInfo {
@@ -104,6 +105,8 @@ void PrintTiles(HDC printer, HDC half, HDC tile, int left, int top, int s) {
 }
 
 }  // namespace
+
+bool PrintingBusy() { return gPrinting; }
 
 void FillPrintDialogRecord(PRINTDLGA& record, HWND owner) {
     std::memset(&record, 0, sizeof record);
@@ -207,6 +210,7 @@ void PrintPage(HINSTANCE instance, HWND window) {
 
     gScreen.currentCursor = gScreen.waitCursor;
     SetCursor(gScreen.currentCursor);
+    gPrinting = true;
     EnableWindow(window, FALSE);
     SetAbortProc(printer, PrintAbortProc);
 
@@ -224,6 +228,7 @@ void PrintPage(HINSTANCE instance, HWND window) {
         EndDoc(printer);
     else if (started)
         AbortDoc(printer);  // a document left open would hold the printer's job
+    gPrinting = false;
 
     EnableWindow(window, TRUE);
     DiscardQueuedInput(window);
