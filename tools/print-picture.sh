@@ -54,11 +54,10 @@ paint() {
 }
 
 colour_the_airplane() {
-  paint 188 34 550 290   # red fuselage
-  paint 289 34 200 120   # yellow upper wing
+  paint 188 34 200 120   # red upper wing
   paint 238 34 450 440   # blue lower wing
   paint 510 34 540 180   # green tail fin
-  paint 561 34 650 280   # orange tail plane
+  paint 561 34 650 280   # orange fuselage
   xdotool mousemove 790 590
   sleep 1
   import -window root "$work/screen.png"
@@ -73,6 +72,6 @@ convert "$work/screen.png" \
   \( "$work/default.ppm" -resize x600 -bordercolor '#999999' -border 1 \) \
   \( "$work/alternate1.ppm" -resize x600 -bordercolor '#999999' -border 1 \) \
   \( "$work/alternate2.ppm" -resize x600 -bordercolor '#999999' -border 1 \) \
-  -background white -gravity center -splice 12x0 +append -strip docs/printing/printed-pages.png
+  -background white -splice 16x0 +append -strip docs/printing/printed-pages.png
 cp "$work/default.ppm" "$build/printer/sheet-default.ppm"
 echo "docs/printing/printed-pages.png"

@@ -167,6 +167,45 @@ TEST_F(PrintingInProcess, TheDialogOffersOneCopyOfTheWholePageAndTheWindowIsBack
     EXPECT_EQ(gScreen.lastMousePos.y, 300);
 }
 
+int gPaintsDuringJob = 0, gEnabledDuringJob = 0;
+// Sent messages: the job disables the window, and a paint is asked for then,
+// which the abort procedure handles while the job runs.
+LRESULT CALLBACK WatchEnabling(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->hwnd == hwndMain && PrintingBusy() && message->message == WM_ENABLE) {
+        if (message->wParam)
+            ++gEnabledDuringJob;
+        else
+            InvalidateRect(hwndMain, nullptr, FALSE);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+// Queued messages taken from the queue: the paint.
+LRESULT CALLBACK WatchPainting(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && message->hwnd == hwndMain && PrintingBusy())
+        gPaintsDuringJob += message->message == WM_PAINT;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(PrintingInProcess, TheWindowStaysDisabledThroughTheJobThoughItIsRepainted) {
+    gPaintsDuringJob = gEnabledDuringJob = 0;
+    HHOOK sent = SetWindowsHookExA(WH_CALLWNDPROC, WatchEnabling, nullptr, GetCurrentThreadId());
+    HHOOK queued = SetWindowsHookExA(WH_GETMESSAGE, WatchPainting, nullptr, GetCurrentThreadId());
+    ASSERT_NE(sent, nullptr);
+    ASSERT_NE(queued, nullptr);
+    DialogSeen seen;
+    std::thread answer = AnswerPrintDialog(&seen, IDOK);
+    Print();
+    answer.join();
+    UnhookWindowsHookEx(sent);
+    UnhookWindowsHookEx(queued);
+    ASSERT_TRUE(seen.shown);
+    EXPECT_GT(gPaintsDuringJob, 0);
+    EXPECT_EQ(gEnabledDuringJob, 0);
+    EXPECT_TRUE(IsWindowEnabled(hwndMain));
+}
+
 TEST_F(PrintingInProcess, KeysAndClicksGivenDuringTheJobHaveNoEffectAfterIt) {
     for (int y = 101; y < 300; ++y)
         for (int x = 101; x < 300; ++x) lpDib[PixelOffset(x, y, kPageWidth, kPageHeight)] = 5;
@@ -193,11 +232,12 @@ TEST_F(PrintingInProcess, KeysAndClicksGivenDuringTheJobHaveNoEffectAfterIt) {
 }
 
 TEST_F(PrintingInProcess, TwentyJobsLeaveNoDrawingObjectsBehind) {
-    // One job of each method first: the printer driver keeps some things for later jobs.
-    for (int option = 0; option < 3; ++option) {
-        PrintOption = option;
+    // Jobs and a cancelled dialog first: the system keeps some drawing objects
+    // (cached window contexts among them) from the first few dialogs and jobs on.
+    for (int i = 0; i < 10; ++i) {
+        PrintOption = i % 3;
         DialogSeen seen;
-        std::thread answer = AnswerPrintDialog(&seen, IDOK);
+        std::thread answer = AnswerPrintDialog(&seen, i == 0 ? IDCANCEL : IDOK);
         Print();
         answer.join();
         ASSERT_TRUE(seen.shown);
