@@ -54,8 +54,9 @@ paint() {
 }
 
 colour_the_airplane() {
-  paint 188 34 200 120   # red upper wing
+  paint 188 34 160 105   # red upper wing
   paint 238 34 450 440   # blue lower wing
+  paint 289 34 380 370   # yellow engine
   paint 510 34 540 180   # green tail fin
   paint 561 34 650 280   # orange fuselage
   xdotool mousemove 790 590
