@@ -14,6 +14,7 @@
 #include "app/globals.h"
 #include "dialogs/print.h"
 #include "dialogs/print_option.h"
+#include "app/page_files.h"
 #include "page/page_store.h"
 #include "page/palette.h"
 #include "support/gmem.h"
