@@ -196,7 +196,12 @@ void QuitProgram(HWND window) {
 
 LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
-    if (id >= ID_SWATCH_FIRST && id <= ID_SWATCH_LAST) return OnSwatch(id);
+    if (id >= ID_SWATCH_FIRST && id <= ID_SWATCH_LAST) {
+        // A click leaves the focus on the swatch: give it back, so keys work at once.
+        OnSwatch(id);
+        SetFocus(window);
+        return 0;
+    }
     switch (id) {
     case ID_QUIT:
         QuitProgram(window);

@@ -99,7 +99,10 @@ LRESULT OnPageClick(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnClearPage(HWND window) {
     if (PaintingBusy() || !lpDib) return 0;
-    if (PageIsClean(gPageImage)) return 0;
+    if (PageIsClean(gPageImage)) {
+        SetFocus(window);  // a click on Clear left the focus on the button
+        return 0;
+    }
     BeginLongAction();
     WindowWalkHost host;
     ClearWave(host);

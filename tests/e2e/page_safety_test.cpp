@@ -26,8 +26,11 @@ int PixelsOffTheDrawing(const std::string& path) {
 }
 
 // Everything a child might do while a box is up: pick a colour, fill, turn
-// pages, clear, and quit.
-void ActBehindTheBox() {
+// pages, clear, and quit, after the screen behind the box has been repainted
+// (as when another window uncovers it).
+void ActBehindTheBox(HWND window) {
+    InvalidateRect(window, nullptr, FALSE);
+    Sleep(200);
     PressKey(VK_DOWN);
     Click(488 + 22, 12 + 22);
     Click(kPageX + 200, kPageY + 200);
@@ -55,7 +58,7 @@ TEST(PageBoxes, InputBehindTheStartUpBoxActsOnNothing) {
     HWND box = WaitForMessageBox(s.program().id(), "Tintwell", 10000);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "This is not a coloring book page.");
-    ActBehindTheBox();
+    ActBehindTheBox(s.window());
     ASSERT_TRUE(s.WaitForSettled());
     EXPECT_TRUE(IsWindow(box));
     CloseWithEnter(box);
@@ -81,7 +84,7 @@ TEST(PageBoxes, InputBehindAPageChangeBoxActsOnNothing) {
     PressKey(VK_DOWN);
     HWND box = WaitForMessageBox(s.program().id(), "Tintwell", 10000);
     ASSERT_NE(box, nullptr);
-    ActBehindTheBox();
+    ActBehindTheBox(s.window());
     ASSERT_TRUE(s.WaitForSettled());
     CloseWithEnter(box);
 

@@ -130,6 +130,10 @@ TEST(ColouringScreen, SwatchClicksMoveTheSelection) {
     DoubleClick(743 + 22, 543 + 22);  // swatch 2035
     EXPECT_TRUE(WaitForArt(s.art(), "#136", 0, 45, 743, 543, 45, 45, 3000));
     EXPECT_TRUE(WaitForArt(s.art(), "#121", 0, 0, 12, 288, 45, 45, 3000));
+    // Keys work straight after a click on a swatch, without moving the mouse.
+    ASSERT_TRUE(s.WaitForSettled());
+    PressKey(VK_DOWN);
+    EXPECT_TRUE(s.WaitForTitleStrip(1));
     EXPECT_EQ(s.Quit(), 0u);
 }
 
