@@ -11,6 +11,7 @@
 #include "app/screen_draw.h"
 #include "app/startup.h"
 #include "app/surface.h"
+#include "dialogs/dialogs.h"
 #include "dialogs/print_option.h"
 #include "page/draw.h"
 #include "page/palette.h"
@@ -150,10 +151,12 @@ LRESULT OnKeyDown(HWND window, WPARAM key) {
         break;
     case VK_PRIOR:
     case VK_UP:
+    case VK_LEFT:  // the page buttons' arrows point left and right
         if (colouring) PressButton(ButtonWindow(ID_PAGE_UP), ID_PAGE_UP);
         break;
     case VK_NEXT:
     case VK_DOWN:
+    case VK_RIGHT:
         if (colouring) PressButton(ButtonWindow(ID_PAGE_DOWN), ID_PAGE_DOWN);
         break;
     }
@@ -204,7 +207,7 @@ LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case ID_CLEAR:
         return OnClearPage(window);
     case ID_INFO:
-        // The Info dialog is not built yet.
+        RunDialog(window, DIALOG_INFO, InfoDialogProc);
         SetFocus(window);
         return 1;
     case ID_PAGE_UP:

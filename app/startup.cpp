@@ -8,6 +8,7 @@
 #include "app/mainwnd.h"
 #include "app/page_files.h"
 #include "app/text.h"
+#include "dialogs/dialog_template.h"
 #include "page/palette.h"
 #include "sound/sounds.h"
 #include "support/gmem.h"
@@ -46,6 +47,7 @@ bool InitInstance(HINSTANCE instance, int showCommand) {
     SetOutOfMemoryHandler(AskRetryOnLowMemory);
     if (!AllocateGlobalBlocks()) return false;
     RemoveLeftoverSaves();
+    FillDialogItemLists(gEdition);
     LoadScreenBitmaps(instance);
     LoadSounds(instance);
     if (!SetTimer(hwndMain, TIMER_ID_UI, kUiTimerPeriod, nullptr)) {

@@ -79,7 +79,7 @@ endforeach()
 # Python checks of generated content (resources, music, pages): tests/<area>/*.py registered by name.
 find_program(TW_PYTHON /usr/bin/python3)
 foreach(check tests/resources/check_resources.py tests/music/check_music.py tests/pages/test_pages.py
-              tools/pages/dino/test_drawing.py)
+              tools/pages/dino/test_drawing.py tests/release/test_colouring_book.py)
   if(EXISTS ${TW_ROOT}/${check})
     get_filename_component(name ${check} NAME_WE)
     add_test(NAME ${name} COMMAND ${TW_PYTHON} ${TW_ROOT}/${check} WORKING_DIRECTORY ${TW_ROOT})

@@ -32,6 +32,13 @@ foreach(n 1 2 3 4 5)
   list(APPEND TW_PROGRAMS ${exe})
 endforeach()
 
+# The picture saver of the release: every coloured page as a PNG.
+include(${TW_ROOT}/pictures/sources.cmake)
+add_executable(tintwell-pictures WIN32 ${TW_ROOT}/pictures/pictures_main.cpp ${TW_PICTURES_SOURCES}
+               ${TW_ROOT}/pictures/pictures.rc)
+target_link_libraries(tintwell-pictures PRIVATE tintwell_core windowscodecs ole32 shell32 uuid)
+target_link_options(tintwell-pictures PRIVATE ${TW_LINK_OPTIONS} -mwindows -s)
+
 # The yardstick of the start-up benchmark.
 add_executable(bare_window WIN32 ${TW_ROOT}/tests/bench/bare_window.c)
 target_link_options(bare_window PRIVATE -static -mwindows)
@@ -75,11 +82,19 @@ file(GLOB TW_E2E_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/e2e/support/*.cpp)
 add_executable(e2e_tests ${TW_E2E_TESTS} ${TW_E2E_SUPPORT} ${TW_TESTDATA} ${TW_ROOT}/tests/e2e/e2e_main.cpp
                ${TW_ROOT}/app/edition_table.cpp)
 target_include_directories(e2e_tests PRIVATE ${TW_ROOT})
-target_link_libraries(e2e_tests PRIVATE gtest gdi32 user32 psapi)
+target_link_libraries(e2e_tests PRIVATE gtest gdi32 user32 psapi ole32 windowscodecs uuid)
 target_link_options(e2e_tests PRIVATE ${TW_LINK_OPTIONS})
-add_dependencies(e2e_tests ${TW_PROGRAMS})
+add_dependencies(e2e_tests ${TW_PROGRAMS} tintwell-pictures)
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_FILTER "-DisplaySize*:PlainPrefix*"
                      PROPERTIES LABELS e2e TIMEOUT 300 RUN_SERIAL TRUE)
+
+# The release's own tests (installer, zips), run by tests/release/run.sh on the files in dist/.
+add_executable(release_tests ${TW_ROOT}/tests/release/release_test.cpp ${TW_E2E_SUPPORT} ${TW_TESTDATA}
+               ${TW_ROOT}/tests/e2e/e2e_main.cpp ${TW_ROOT}/app/edition_table.cpp ${TW_ROOT}/pictures/picture_names.cpp)
+target_include_directories(release_tests PRIVATE ${TW_ROOT})
+target_link_libraries(release_tests PRIVATE gtest gdi32 user32 psapi ole32 shell32 uuid)
+target_link_options(release_tests PRIVATE ${TW_LINK_OPTIONS})
+add_dependencies(release_tests ${TW_PROGRAMS})
 
 # Benchmarks (not tests): tests/bench/*_wbench.cpp, each its own program.
 file(GLOB TW_WBENCH CONFIGURE_DEPENDS ${TW_ROOT}/tests/bench/*_wbench.cpp)
@@ -89,6 +104,9 @@ foreach(src ${TW_WBENCH})
   target_link_libraries(${name} PRIVATE tintwell_core)
   target_link_options(${name} PRIVATE ${TW_LINK_OPTIONS})
 endforeach()
+# The dialog benchmark drives the real program with the end-to-end helpers.
+target_sources(dialog_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
+add_dependencies(dialog_wbench ${TW_PROGRAMS})
 
 # The walk-pace benchmark drives the real program as the end-to-end tests do.
 target_sources(walk_pace_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})

@@ -14,6 +14,7 @@ packages=(
   python3 python3-pil python3-numpy python3-scipy python3-skimage librsvg2-bin
   openclipart-svg fonts-symbola
   ghostscript sox fluidsynth fluid-soundfont-gm
+  nsis python3-img2pdf
   libclang-rt-14-dev
 )
 

@@ -214,3 +214,17 @@ TEST(PageTurns, WhenNoPageLoadsAnyMoreTheSearchEndsOnThePageLeft) {
     RemoveDirectoryA((s.PagePath(0) + ".tmp").c_str());
     EXPECT_EQ(s.Quit(), 0u);
 }
+
+TEST(PageTurns, LeftAndRightArrowsTurnPagesWithTheButtonPressShown) {
+    Session s;
+    ASSERT_TRUE(s.DismissIntro());
+    PressKey(VK_LEFT);
+    EXPECT_TRUE(WaitForArt(s.art(), "UpBtnDn", 0, 0, 267, 543, 53, 45, 2000));
+    EXPECT_TRUE(s.WaitForTitleStrip(49));
+    ASSERT_TRUE(s.WaitForSettled());
+    PressKey(VK_RIGHT);
+    EXPECT_TRUE(WaitForArt(s.art(), "DownBtnDn", 0, 0, 480, 543, 53, 45, 2000));
+    EXPECT_TRUE(s.WaitForTitleStrip(0));
+    ASSERT_TRUE(s.WaitForSettled());
+    EXPECT_EQ(s.Quit(), 0u);
+}

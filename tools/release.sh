@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the five programs and writes the release into dist/:
+#   tintwell-setup.exe                  the Windows installer (NSIS)
+#   tintwell-N.zip                      one folder per edition that runs where it is unpacked
+#   tintwell-N-colouring-book-a4.pdf    the fifty blank pages for printing, A4 ...
+#   tintwell-N-colouring-book-letter.pdf  ... and US Letter
+# Usage: tools/release.sh
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash tools/setup.sh
+source tools/build-env.sh
+build=$(build_dir)
+build_tree win32 "$build/win32"
+
+dist=$root/dist
+stage=$build/release-stage
+rm -rf "$dist"
+mkdir -p "$dist"
+py=/usr/bin/python3
+
+echo "release: laying out the programs, pages and songs, and writing the five zips"
+$py tools/release/stage.py "$build/win32" "$stage" "$dist"
+
+echo "release: drawing the colouring books (ten PDFs, about a minute)"
+for n in 1 2 3 4 5; do
+  for paper in a4 letter; do
+    echo "$n $paper"
+  done
+done | xargs -P "$(nproc)" -n 2 sh -c \
+  "$py tools/release/colouring_book.py \"\$0\" \"$dist/tintwell-\$0-colouring-book-\$1.pdf\" \"\$1\""
+
+echo "release: making the installer with makensis"
+log=$stage/makensis.log
+if ! makensis -V2 -DSTAGE="$stage" -DROOT="$root" -DOUTFILE="$dist/tintwell-setup.exe" \
+     tools/release/tintwell.nsi >"$log" 2>&1; then
+  cat "$log" >&2
+  echo "release: makensis failed" >&2
+  exit 1
+fi
+
+echo "release: done; in $dist:"
+(cd "$dist" && ls -l | awk 'NR > 1 { printf "  %-40s %10d bytes\n", $9, $5 }')
