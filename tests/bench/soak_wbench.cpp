@@ -157,6 +157,30 @@ void ClickCentre(HWND window) {
     Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
+// Saves the screen as a 24-bit BMP file, for a look at what went wrong.
+void SaveScreen(const std::string& path) {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const std::vector<COLORREF> pixels = ScreenRegion(0, 0, w, h);
+    const uint32_t row = uint32_t(w * 3 + 3) & ~3u, size = 54 + row * uint32_t(h);
+    std::vector<uint8_t> file(size, 0);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) file[at + size_t(i)] = uint8_t(v >> (8 * i));
+    };
+    file[0] = 'B', file[1] = 'M';
+    put32(2, size), put32(10, 54), put32(14, 40), put32(18, uint32_t(w)), put32(22, uint32_t(h));
+    file[26] = 1, file[28] = 24;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const COLORREF c = pixels[size_t(y) * size_t(w) + size_t(x)];  // 0xRRGGBB
+            uint8_t* p = &file[54 + size_t(h - 1 - y) * row + size_t(x) * 3];
+            p[0] = uint8_t(c), p[1] = uint8_t(c >> 8), p[2] = uint8_t(c >> 16);
+        }
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return;
+    std::fwrite(file.data(), 1, file.size(), f);
+    std::fclose(f);
+}
+
 // ---- The test printer ---------------------------------------------------------------
 
 // The file the spooler writes LPT1: jobs to (tools/wine-env.sh points the test
@@ -207,8 +231,9 @@ private:
         wc.lpszClassName = "SoakOtherWindow";
         RegisterClassA(&wc);
         // A small window in the bottom-left corner, where no check looks.
-        HWND w = CreateWindowExA(0, wc.lpszClassName, "soak", WS_POPUP | WS_VISIBLE, 0, 588, 50, 12, nullptr,
-                                 nullptr, wc.hInstance, nullptr);
+        HWND w = CreateWindowExA(0, wc.lpszClassName, "soak", WS_POPUP, 0, 588, 50, 12, nullptr, nullptr,
+                                 wc.hInstance, nullptr);
+        if (w) ShowWindow(w, SW_SHOWNOACTIVATE);  // the focus is taken only by the focus action
         window_ = w;
         MSG msg;
         while (w && GetMessageA(&msg, nullptr, 0, 0) > 0) {
@@ -252,6 +277,8 @@ public:
         while (pick >= weights[kind]) pick -= weights[kind++];
         ++counts_[kind];
         kind_ = kind;
+        recent_.push_back(std::string(kKindNames[kind]) + " on page " + std::to_string(page_));
+        if (recent_.size() > 6) recent_.erase(recent_.begin());
         bool ok = false;
         switch (kind) {
         case kSwatch: ok = PickSwatch(); break;
@@ -287,11 +314,16 @@ public:
             if (k == kPrint && !printing_) std::printf("   (the program does not print here)");
             std::printf("\n");
         }
+        std::printf("  the program minimised when it lost the focus: %d of %d times; restored from its icon %d times\n",
+                    minimised_, counts_[kFocus], restores_);
+        std::printf("  back at the front without the keyboard focus (keys lost until the pointer moved): %d times\n",
+                    focusless_);
         std::printf("  pages shown again that differed on the screen from what was given: %d of %d\n",
                     screenMismatches_, pageChecks_);
     }
 
     const std::string& failure() const { return failure_; }
+    const std::vector<std::string>& recent() const { return recent_; }
     int kind() const { return kind_; }
     const std::array<PageModel, kPageCount>& pages() const { return pages_; }
     int page() const { return page_; }
@@ -315,9 +347,40 @@ private:
     }
 
     // Brings the main window to the front before input that goes to it.
+    // Input that arrives while the program composes its screen after activation is
+    // dropped by design, so it settles first.
     bool Front() {
-        if (GetForegroundWindow() != s_.window()) Activate(s_.window());
-        return GetForegroundWindow() == s_.window() || Fail("the main window did not come to the front");
+        if (GetForegroundWindow() == s_.window() && !IsIconic(s_.window())) return true;
+        if (IsIconic(s_.window())) {
+            // Wine minimises the full-screen window when another takes the focus:
+            // restored as from its icon.
+            ++restores_;
+            PostMessageA(s_.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+            if (!WaitUntil([&] { return !IsIconic(s_.window()); }, 5000))
+                return Fail("the minimised program did not come back");
+        }
+        Activate(s_.window());
+        if (GetForegroundWindow() != s_.window()) return Fail("the main window did not come to the front");
+        if (!Settle("the main window came to the front")) return false;
+        if (FocusWindow() != s_.window()) {
+            // Keys would go nowhere; the program takes the focus back when the
+            // pointer moves over it, as a child's hand would move it.
+            ++focusless_;
+            POINT at = {};
+            GetCursorPos(&at);
+            MoveMouse(at.x == 400 ? 401 : 400, 300);
+            if (!WaitUntil([&] { return FocusWindow() == s_.window(); }, 3000))
+                return Fail("the keyboard focus did not come back to the main window");
+        }
+        return true;
+    }
+
+    // The window of the program's interface thread that has the keyboard focus.
+    HWND FocusWindow() {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(s_.window(), nullptr), &info);
+        return info.hwndFocus;
     }
 
     bool PickSwatch() {
@@ -383,16 +446,23 @@ private:
     bool StepPage(bool byKey) {
         const bool down = Uniform(2) != 0;
         if (!Front()) return false;
+        std::string input = down ? "the next-page button" : "the previous-page button";
         if (byKey) {
             const WORD downKeys[] = {VK_DOWN, VK_NEXT, VK_RIGHT}, upKeys[] = {VK_UP, VK_PRIOR, VK_LEFT};
             const int k = Uniform(dialogs_ ? 3 : 2);  // Left and Right came with the dialogs
             PressKey(down ? downKeys[k] : upKeys[k]);
+            input = "key " + std::to_string(down ? downKeys[k] : upKeys[k]);
         } else {
             ClickCentre(s_.Button(down ? 1006 : 1005));
         }
         page_ = (page_ + (down ? 1 : kPageCount - 1)) % kPageCount;
-        if (!s_.WaitForTitleStrip(page_, 10000))
-            return Fail("page " + std::to_string(page_) + "'s title did not show within 10 s");
+        if (!s_.WaitForTitleStrip(page_, 10000)) {
+            int shown = -1;
+            for (int i = 0; i < kPageCount && shown < 0; ++i)
+                if (CompareScreen(s_.art(), "Titles", 0, (i + 1) * 10, 330, 561, 140, 10, 1).all()) shown = i;
+            return Fail("page " + std::to_string(page_) + "'s title did not show within 10 s after " + input + " (the strip shows " +
+                        (shown < 0 ? std::string("no page's title") : "page " + std::to_string(shown)) + ")");
+        }
         if (!Settle("a page step")) return false;
         return CheckScreen();
     }
@@ -419,9 +489,8 @@ private:
         Activate(other_.window());
         if (GetForegroundWindow() != other_.window()) return Fail("the soak's window did not take the focus");
         Sleep(DWORD(50 + Uniform(250)));
-        Activate(s_.window());
-        if (GetForegroundWindow() != s_.window()) return Fail("the program did not come back to the front");
-        return Settle("the focus came back");
+        if (WaitUntil([&] { return IsIconic(s_.window()) != FALSE; }, 500)) ++minimised_;
+        return Front();
     }
 
     // Opens the Info dialog, maybe the About box and the Printing Options, and closes it.
@@ -513,11 +582,12 @@ private:
     int page_ = 0, colour_ = 2, method_ = 0;
     int kind_ = 0;
     std::string failure_;
+    std::vector<std::string> recent_;  // the last few actions, for a failure's report
     int counts_[kKinds] = {};
     int outlineFills_ = 0, sameFills_ = 0, cleanClears_ = 0, abouts_ = 0, options_ = 0, methodChanges_ = 0;
     int prints_[3] = {}, cancelledPrints_ = 0;
     double printMs_[3] = {};
-    int pageChecks_ = 0, screenMismatches_ = 0;
+    int pageChecks_ = 0, screenMismatches_ = 0, minimised_ = 0, restores_ = 0, focusless_ = 0;
 };
 
 // Reads every page file back with the program's own page reader and compares
@@ -643,6 +713,11 @@ int main(int argc, char** argv) {
             alive && SendMessageTimeoutA(s.window(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result) != 0;
         std::printf("soak FAILED at action %d (%s): %s; program %s\n", done, kKindNames[soak.kind()],
                     soak.failure().c_str(), !alive ? "gone" : responds ? "still answers messages" : "does not answer (hung)");
+        std::printf("the last actions:");
+        for (const std::string& r : soak.recent()) std::printf(" [%s]", r.c_str());
+        std::printf("\n");
+        SaveScreen("soak-failure.bmp");
+        std::printf("the screen at the failure: soak-failure.bmp in the folder the soak ran in\n");
         // Answer whatever box is up, then try to quit, so the files can still be judged.
         for (HWND w : TopLevelWindows("#32770", pid))
             if (IsWindowVisible(w)) AnswerBox(w, IDOK);
