@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "app/surface.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/print.h"
 #include "dialogs/print_option.h"
 #include "page/draw.h"
 #include "page/palette.h"
@@ -63,10 +64,10 @@ void PaintPageScreen(HWND window, HDC dc) {
         DrawTitleStrip(surface.Context(), gScreen.pageIndex);
         surface.CopyTo(dc, 0, 0);
     }
-    // A paint inside a fill or clear leaves the window disabled until it ends;
-    // one inside a message box's loop leaves the window to the box.
+    // A paint inside a fill, a clear or a print job leaves the window disabled until it
+    // ends; one inside a message box's loop leaves the window to the box.
     if (gScreen.boxesOpen) return;
-    if (!PaintingBusy()) EnableWindow(hwndMain, TRUE);
+    if (!PaintingBusy() && !PrintingBusy()) EnableWindow(hwndMain, TRUE);
     DiscardQueuedInput(hwndMain);
     SetFocus(window);
 }
@@ -201,7 +202,7 @@ LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         QuitProgram(window);
         return 0;
     case ID_PRINT:
-        // Printing is not built yet: the button only gives the focus back.
+        PrintPage(hInst, window);
         SetFocus(window);
         return 1;
     case ID_CLEAR:

@@ -47,6 +47,12 @@ target_link_options(bare_window PRIVATE -static -mwindows)
 add_executable(wineidle WIN32 ${TW_ROOT}/tests/support/wineidle.c)
 target_link_options(wineidle PRIVATE -static -mwindows)
 
+# The virtual printer of the tests (tools/wine-env.sh defines it in the test prefix).
+add_executable(printer_setup ${TW_ROOT}/tests/printer/printer_setup.cpp ${TW_ROOT}/tests/printer/virtual_printer.cpp)
+target_include_directories(printer_setup PRIVATE ${TW_ROOT})
+target_link_libraries(printer_setup PRIVATE winspool)
+target_link_options(printer_setup PRIVATE ${TW_LINK_OPTIONS})
+
 # GoogleTest, cross-built with the same toolchain.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -71,7 +77,7 @@ file(GLOB TW_WIN32_TEST_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/win32/support
 file(GLOB TW_TESTDATA CONFIGURE_DEPENDS ${TW_ROOT}/tests/testdata/*.cpp)
 add_executable(win32_tests ${TW_WIN32_TESTS} ${TW_WIN32_TEST_SUPPORT} ${TW_TESTDATA} ${TW_ROOT}/tests/win32/test_main.cpp
                ${TW_ROOT}/editions/1/edition.cpp ${TW_ROOT}/editions/1/tintwell1.rc)
-target_link_libraries(win32_tests PRIVATE tintwell_core gtest)
+target_link_libraries(win32_tests PRIVATE tintwell_core gtest winspool)
 target_link_options(win32_tests PRIVATE ${TW_LINK_OPTIONS})
 gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                      PROPERTIES LABELS win32 TIMEOUT 120)
@@ -79,10 +85,16 @@ gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # End-to-end tests: Win32 programs that start the real programs and drive them.
 file(GLOB TW_E2E_TESTS CONFIGURE_DEPENDS ${TW_ROOT}/tests/e2e/*_test.cpp)
 file(GLOB TW_E2E_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/e2e/support/*.cpp)
-add_executable(e2e_tests ${TW_E2E_TESTS} ${TW_E2E_SUPPORT} ${TW_TESTDATA} ${TW_ROOT}/tests/e2e/e2e_main.cpp
-               ${TW_ROOT}/app/edition_table.cpp)
+# Reading printouts needs the test printer; only the printing tests use it.
+set(TW_E2E_PRINTOUT ${TW_ROOT}/tests/e2e/support/printout.cpp)
+list(REMOVE_ITEM TW_E2E_SUPPORT ${TW_E2E_PRINTOUT})
+add_executable(e2e_tests ${TW_E2E_TESTS} ${TW_E2E_SUPPORT} ${TW_E2E_PRINTOUT} ${TW_TESTDATA} ${TW_ROOT}/tests/e2e/e2e_main.cpp
+               ${TW_ROOT}/app/edition_table.cpp ${TW_ROOT}/dialogs/print_layout.cpp ${TW_ROOT}/page/colours.cpp
+               ${TW_ROOT}/tests/printer/virtual_printer.cpp)
 target_include_directories(e2e_tests PRIVATE ${TW_ROOT})
-target_link_libraries(e2e_tests PRIVATE gtest gdi32 user32 psapi ole32 windowscodecs uuid)
+# The printing tests run the rasteriser (tools/rasterise.sh) and the PPD of the source tree.
+target_compile_definitions(e2e_tests PRIVATE TW_SOURCE_DIR="${TW_ROOT}")
+target_link_libraries(e2e_tests PRIVATE gtest gdi32 user32 psapi ole32 windowscodecs uuid winspool)
 target_link_options(e2e_tests PRIVATE ${TW_LINK_OPTIONS})
 add_dependencies(e2e_tests ${TW_PROGRAMS} tintwell-pictures)
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_FILTER "-DisplaySize*:PlainPrefix*"
@@ -112,6 +124,11 @@ add_dependencies(dialog_wbench ${TW_PROGRAMS})
 target_sources(walk_pace_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
 target_link_libraries(walk_pace_wbench PRIVATE gdi32 user32 psapi)
 add_dependencies(walk_pace_wbench tintwell)
+
+# The print benchmark sends its jobs to the tests' virtual printer.
+target_sources(print_wbench PRIVATE ${TW_ROOT}/tests/printer/virtual_printer.cpp)
+target_compile_definitions(print_wbench PRIVATE TW_SOURCE_DIR="${TW_ROOT}")
+target_link_libraries(print_wbench PRIVATE winspool)
 
 # The display-size tests need virtual displays of other sizes.
 add_test(NAME e2e_display_sizes

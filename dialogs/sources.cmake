@@ -1,4 +1,5 @@
 list(APPEND TW_PORTABLE_SOURCES
+  dialogs/print_layout.cpp
   dialogs/dialog_tables.cpp
   dialogs/dialog_template.cpp
 )
@@ -9,4 +10,5 @@ list(APPEND TW_WIN32_SOURCES
 )
 list(APPEND TW_WIN32_SOURCES
   dialogs/print_option_win32.cpp
+  dialogs/print_win32.cpp
 )

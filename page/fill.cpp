@@ -34,10 +34,8 @@ bool CurrentPage(PageView& page) {
 }
 
 // Every pixel is changed when queued, so apart from the start none is queued
-// twice: a page-sized queue plus one never runs out. Every walk asks for the
-// largest page it accepts, so the shared storage is taken once, not again
-// when a larger page follows a smaller one.
-constexpr size_t kWalkCapacity = kDibBytes + 1;
+// twice: a queue with room for the largest page plus one never runs out.
+static_assert(kPointQueueCapacity >= kDibBytes + 1, "the walks' queue holds a whole page");
 
 // The frame pacing, the switch to the looping sound and the looks for waiting
 // messages, common to both walks.
@@ -113,7 +111,7 @@ size_t FillRegion(WalkHost& host, int x, int y, uint8_t colour) {
     PageView page;
     if (gWalkRunning || !CurrentPage(page)) return 0;
     if (x < 0 || y < 0 || x >= page.width || y >= page.height) return 0;
-    PointQueue queue(SharedPointStorage(kWalkCapacity), x, y);
+    PointQueue queue(x, y);
     if (queue.Empty()) return 0;  // no storage: the allocation failed
     RunningFlag running;
 
@@ -153,7 +151,7 @@ size_t ClearWave(WalkHost& host) {
     PageView page;
     if (gWalkRunning || !CurrentPage(page) || !lpDibClear) return 0;
     const QueuedPoint centre = {page.width / 2, page.height / 2};
-    PointQueue queue(SharedPointStorage(kWalkCapacity), centre.x, centre.y);
+    PointQueue queue(centre.x, centre.y);
     if (queue.Empty()) return 0;  // no storage: the allocation failed
     RunningFlag running;
 

@@ -23,31 +23,7 @@ bool PageSizeFits(int32_t width, int32_t height) {
     return width > 0 && height > 0 && width % 4 == 0 && width <= kPageWidth && height <= kPageHeight;
 }
 
-bool ReadAll(PageSource& source, void* buffer, size_t bytes) {
-    return source.read(source.context, buffer, bytes) == bytes;
-}
-
-size_t MemoryRead(void* context, void* buffer, size_t bytes) {
-    auto* file = static_cast<MemoryPageFile*>(context);
-    const size_t left = file->size - file->position;
-    if (bytes > left) bytes = left;
-    if (bytes == 0) return 0;  // an empty file may have no data pointer at all
-    std::memcpy(buffer, file->data + file->position, bytes);
-    file->position += bytes;
-    return bytes;
-}
-
-bool MemorySeek(void* context, uint32_t offset) {
-    auto* file = static_cast<MemoryPageFile*>(context);
-    if (offset > file->size) return false;
-    file->position = offset;
-    return true;
-}
 }  // namespace
-
-PageSource MemoryPageSource(MemoryPageFile& file) {
-    return PageSource{&file, MemoryRead, MemorySeek, file.size};
-}
 
 void ExpandMonoRow(const uint8_t* source, uint8_t* destination, int pixels) {
     for (int i = 0; i < pixels; ++i) {
@@ -56,12 +32,12 @@ void ExpandMonoRow(const uint8_t* source, uint8_t* destination, int pixels) {
     }
 }
 
-PageLoadResult ReadPageFile(PageSource& source, uint16_t signature, const PaletteColour palette[256],
+PageLoadResult ReadPageFile(ByteSource& source, uint16_t signature, const PaletteColour palette[256],
                             PageImage& page, uint8_t* pixels, uint8_t* scratch) {
     uint8_t header[kFileHeaderBytes];
     uint8_t info[kInfoBytes];
-    if (!ReadAll(source, header, sizeof header) || ReadU16(header) != signature) return PageLoadResult::NotAPage;
-    if (!ReadAll(source, info, sizeof info)) return PageLoadResult::NotAPage;
+    if (!source.ReadAll(header, sizeof header) || ReadU16(header) != signature) return PageLoadResult::NotAPage;
+    if (!source.ReadAll(info, sizeof info)) return PageLoadResult::NotAPage;
 
     const int32_t width = int32_t(ReadU32(info + kWidth));
     const int32_t height = int32_t(ReadU32(info + kHeight));
@@ -75,13 +51,13 @@ PageLoadResult ReadPageFile(PageSource& source, uint16_t signature, const Palett
     const uint32_t dataBytes = bitCount == 1 ? monoRowBytes * uint32_t(height) : pixelBytes;
     if (bitCount == 8 && ReadU32(info + kSizeImage) != pixelBytes) return PageLoadResult::NotAPage;
     const uint32_t dataOffset = ReadU32(header + kPixelOffset);
-    if (uint64_t(dataOffset) + dataBytes > source.size || !source.seek(source.context, dataOffset))
+    if (uint64_t(dataOffset) + dataBytes > source.Size() || !source.Seek(dataOffset))
         return PageLoadResult::NotAPage;
 
     if (bitCount == 1) {
         uint8_t row[kMaxMonoRowBytes];
         for (int32_t r = 0; r < height; ++r) {
-            if (!ReadAll(source, row, monoRowBytes)) return PageLoadResult::NotAPage;
+            if (!source.ReadAll(row, monoRowBytes)) return PageLoadResult::NotAPage;
             ExpandMonoRow(row, scratch + size_t(r) * size_t(width), width);
         }
         // The colours of the page palette; each entry's reserved byte stays as read.
@@ -98,7 +74,7 @@ PageLoadResult ReadPageFile(PageSource& source, uint16_t signature, const Palett
         const uint32_t offset = ReadU32(info + kHeaderSize) + 1038;  // 14 + 40 + 1024
         WriteU32(header + kPixelOffset, offset);
         WriteU32(header + kFileSize, pixelBytes + offset);
-    } else if (!ReadAll(source, scratch, pixelBytes)) {
+    } else if (!source.ReadAll(scratch, pixelBytes)) {
         return PageLoadResult::NotAPage;
     }
 
@@ -108,7 +84,7 @@ PageLoadResult ReadPageFile(PageSource& source, uint16_t signature, const Palett
     return PageLoadResult::Loaded;
 }
 
-bool WritePageFile(const PageImage& page, const uint8_t* pixels, PageSink& sink) {
+bool WritePageFile(const PageImage& page, const uint8_t* pixels, ByteSink& sink) {
     const int32_t width = PageWidth(page);
     const int32_t height = PageHeight(page);
     if (!PageSizeFits(width, height)) return false;
@@ -118,6 +94,6 @@ bool WritePageFile(const PageImage& page, const uint8_t* pixels, PageSink& sink)
     std::memcpy(header, page.fileHeader, sizeof header);
     WriteU32(header + kPixelOffset, uint32_t(kPageHeadersBytes));
     WriteU32(header + kFileSize, uint32_t(kPageHeadersBytes) + pixelBytes);
-    return sink.write(sink.context, header, sizeof header) && sink.write(sink.context, page.info, kInfoBytes) &&
-           sink.write(sink.context, pixels, pixelBytes);
+    return sink.Write(header, sizeof header) && sink.Write(page.info, kInfoBytes) &&
+           sink.Write(pixels, pixelBytes);
 }

@@ -1,6 +1,6 @@
 // The page file codec: reads a 1-bit or 8-bit page file into a PageImage and its
-// pixel block, and writes a page back in the 8-bit form. Bytes come and go
-// through small function-pointer interfaces, so the platform opens the files.
+// pixel block, and writes a page back in the 8-bit form. The platform opens the
+// files and hands in a byte source or sink.
 #pragma once
 
 #include <cstddef>
@@ -8,30 +8,7 @@
 
 #include "page/colours.h"
 #include "page/page_image.h"
-
-// Where a page file is read from. `read` returns the number of bytes read
-// (fewer at the end of the data or on an error); `seek` moves to an absolute
-// offset; `size` is the whole file's length.
-struct PageSource {
-    void* context;
-    size_t (*read)(void* context, void* buffer, size_t bytes);
-    bool (*seek)(void* context, uint32_t offset);
-    uint64_t size;
-};
-
-// Where a page file is written to; `write` is true when every byte was taken.
-struct PageSink {
-    void* context;
-    bool (*write)(void* context, const void* data, size_t bytes);
-};
-
-// A page file held in memory, for tests and the fuzzer.
-struct MemoryPageFile {
-    const uint8_t* data;
-    size_t size;
-    size_t position;
-};
-PageSource MemoryPageSource(MemoryPageFile& file);
+#include "support/byte_source.h"
 
 enum class PageLoadResult {
     Loaded,
@@ -53,7 +30,7 @@ void ExpandMonoRow(const uint8_t* source, uint8_t* destination, int pixels);
 // `scratch` are page-sized blocks (kPageWidth x kPageHeight bytes). A 1-bit page
 // takes its colour table from `palette` and its headers are rewritten to the
 // 8-bit form; an 8-bit page keeps the colour table it was saved with.
-PageLoadResult ReadPageFile(PageSource& source, uint16_t signature, const PaletteColour palette[256],
+PageLoadResult ReadPageFile(ByteSource& source, uint16_t signature, const PaletteColour palette[256],
                             PageImage& page, uint8_t* pixels, uint8_t* scratch);
 
 // Writes `page` and its pixels in the 8-bit form: the 14-byte file header, the
@@ -62,4 +39,4 @@ PageLoadResult ReadPageFile(PageSource& source, uint16_t signature, const Palett
 // 1078 + width x height), whatever an odd file once said. False, writing
 // nothing, when the page's size is not one ReadPageFile accepts, or when the
 // sink fails.
-bool WritePageFile(const PageImage& page, const uint8_t* pixels, PageSink& sink);
+bool WritePageFile(const PageImage& page, const uint8_t* pixels, ByteSink& sink);

@@ -9,22 +9,42 @@
 #include "support/gmem.h"
 
 namespace {
-size_t FileRead(void* context, void* buffer, size_t bytes) {
-    DWORD got = 0;
-    if (!ReadFile(static_cast<HANDLE>(context), buffer, DWORD(bytes), &got, nullptr)) return 0;
-    return got;
-}
+// An open file handle as a byte source or sink; the caller keeps and closes the handle.
+class HandleSource : public ByteSource {
+public:
+    explicit HandleSource(HANDLE file) : file_(file) {
+        DWORD sizeHigh = 0;
+        const DWORD sizeLow = GetFileSize(file, &sizeHigh);
+        size_ = (uint64_t(sizeHigh) << 32) | sizeLow;
+    }
+    size_t Read(void* buffer, size_t bytes) override {
+        DWORD got = 0;
+        if (!ReadFile(file_, buffer, DWORD(bytes), &got, nullptr)) return 0;
+        return got;
+    }
+    bool Seek(uint64_t offset) override {
+        LONG high = LONG(offset >> 32);
+        return SetFilePointer(file_, LONG(offset), &high, FILE_BEGIN) != INVALID_SET_FILE_POINTER ||
+               GetLastError() == NO_ERROR;
+    }
+    uint64_t Size() const override { return size_; }
 
-bool FileSeek(void* context, uint32_t offset) {
-    LONG high = 0;
-    return SetFilePointer(static_cast<HANDLE>(context), LONG(offset), &high, FILE_BEGIN) != INVALID_SET_FILE_POINTER ||
-           GetLastError() == NO_ERROR;
-}
+private:
+    HANDLE file_;
+    uint64_t size_;
+};
 
-bool FileWrite(void* context, const void* data, size_t bytes) {
-    DWORD written = 0;
-    return WriteFile(static_cast<HANDLE>(context), data, DWORD(bytes), &written, nullptr) && written == bytes;
-}
+class HandleSink : public ByteSink {
+public:
+    explicit HandleSink(HANDLE file) : file_(file) {}
+    bool Write(const void* data, size_t bytes) override {
+        DWORD written = 0;
+        return WriteFile(file_, data, DWORD(bytes), &written, nullptr) && written == bytes;
+    }
+
+private:
+    HANDLE file_;
+};
 
 // Another process reading the old file can make the replace fail for a moment.
 bool ReplaceWithRetries(const char* from, const char* to) {
@@ -47,9 +67,7 @@ PageLoadResult ReadPage(const char* name) {
     HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
     if (file == INVALID_HANDLE_VALUE) return PageLoadResult::Missing;
-    DWORD sizeHigh = 0;
-    const DWORD sizeLow = GetFileSize(file, &sizeHigh);
-    PageSource source{file, FileRead, FileSeek, (uint64_t(sizeHigh) << 32) | sizeLow};
+    HandleSource source(file);
     // The logical page palette is built from these same entries.
     PaletteColour palette[256];
     BuildPaletteEntries(palette);
@@ -75,7 +93,7 @@ bool SavePage(const char* name) {
     if (tempAttributes != INVALID_FILE_ATTRIBUTES && (tempAttributes & FILE_ATTRIBUTE_READONLY)) return false;
     HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    PageSink sink{file, FileWrite};
+    HandleSink sink(file);
     const bool written = WritePageFile(gPageImage, lpDib, sink) && FlushFileBuffers(file);
     CloseHandle(file);
     if (written && ReplaceWithRetries(temp, name)) return true;

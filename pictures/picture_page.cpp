@@ -8,8 +8,7 @@ PagePictureState ReadPagePicture(const uint8_t* data, size_t size, uint16_t sign
     BuildPaletteEntries(palette);
     picture.pixels.assign(size_t(kPageWidth) * kPageHeight, 0);
     std::vector<uint8_t> scratch(picture.pixels.size());
-    MemoryPageFile file{data, size, 0};
-    PageSource source = MemoryPageSource(file);
+    MemorySource source(data, size);
     if (ReadPageFile(source, signature, palette, picture.page, picture.pixels.data(), scratch.data()) !=
         PageLoadResult::Loaded)
         return PagePictureState::Unreadable;

@@ -10,35 +10,19 @@
 #include <string>
 #include <vector>
 
+#include "support/byte_source.h"
+
+// One track chunk as the file holds it. Playing it is the sequencer's business.
 struct MidiTrack {
-    uint32_t size;          // bytes of event data (the chunk's length field)
-    uint8_t* data;          // the chunk body exactly as read; owned
-    uint32_t cursor;        // where the sequencer reads next
-    uint8_t runningStatus;  // last channel status byte seen by the sequencer
-    bool deltaLoaded;       // countdown holds the pending delta-time
-    bool ended;             // End of Track reached
-    // MIDI ticks left until the next event. Double precision: a single-precision countdown
-    // drifts by rounding over long deltas (measured: p99 2.3 ms against 1.05 ms over 10 minutes).
-    double countdown;
-    int32_t totalTicks;     // sum of the delta-times up to End of Track
+    std::unique_ptr<uint8_t[]> data;  // the chunk body exactly as read
+    uint32_t size = 0;                // bytes of event data (the chunk's length field)
+    int32_t totalTicks = 0;           // sum of the delta-times up to End of Track
 };
 
 struct MidiSong {
-    int16_t format;
-    int16_t trackCount;  // number of entries in tracks
-    int16_t division;    // ticks per quarter note, never negative after a load
-    int32_t tempo;       // microseconds per quarter note
-    MidiTrack* tracks;   // owned table, zero-filled when created
-};
-
-// One open file, read front to back.
-class MidiFileReader {
-public:
-    virtual ~MidiFileReader() = default;
-    // Reads exactly n bytes; false on a failed or short read.
-    virtual bool Read(void* dst, uint32_t n) = 0;
-    // Bytes left to read.
-    virtual uint64_t Remaining() const = 0;
+    int16_t format = 0;
+    int16_t division = 0;           // ticks per quarter note, never negative after a load
+    std::vector<MidiTrack> tracks;  // in file order, as many as the header says
 };
 
 // Opens existing files for reading, shared with other readers.
@@ -46,7 +30,7 @@ class MidiFiles {
 public:
     virtual ~MidiFiles() = default;
     // Returns nullptr when the file cannot be opened.
-    virtual std::unique_ptr<MidiFileReader> Open(const char* path) const = 0;
+    virtual std::unique_ptr<ByteSource> Open(const char* path) const = 0;
     // Changes whenever the file's contents may have changed; "" when that cannot be told.
     virtual std::string Stamp(const char* path) const { return ""; }
 };
@@ -59,7 +43,7 @@ class MemoryFiles : public MidiFiles {
 public:
     void Put(const std::string& path, std::vector<uint8_t> bytes);
     void Remove(const std::string& path);
-    std::unique_ptr<MidiFileReader> Open(const char* path) const override;
+    std::unique_ptr<ByteSource> Open(const char* path) const override;
     std::string Stamp(const char* path) const override;
     int opens() const;  // files opened so far
 
@@ -71,29 +55,6 @@ private:
     mutable int opens_ = 0;
 };
 
-// Loads path into song, which must be empty (all fields zero). Returns "" on success,
-// otherwise the loader's message, with song left empty.
+// Loads path into song. Returns "" on success, otherwise the loader's message, with
+// song left empty.
 std::string LoadMidiFile(const char* path, MidiSong* song, const MidiFiles& files = DiskFiles());
-
-// Frees every track buffer that exists, then the table; leaves song with no tracks.
-void ReleaseMidiSong(MidiSong* song);
-
-// Reads over one track's bytes, bounded by the end of its data.
-struct TrackReader {
-    const uint8_t* data;
-    uint32_t size;
-    uint32_t pos;  // bytes read so far
-};
-
-// The next byte, advancing; false at the end of the data (nothing consumed).
-bool ReadTrackByte(TrackReader* reader, uint8_t* byte);
-
-// A variable-length quantity of at most 0x3FFFFFFF; false at the end of the data or
-// when a fifth byte follows four that already gave more than 0x7FFFFF.
-bool ReadVarLen(TrackReader* reader, uint32_t* value);
-
-// Walks track number index from its first byte, sets its total ticks and returns ""
-// when the track is well formed up to its End of Track. Otherwise returns the track
-// message ("Track %i Offset %i: ..."). On success *end (if given) receives the number of
-// bytes up to and including the End of Track event.
-std::string ValidateTrack(MidiTrack* track, int index, uint32_t* end = nullptr);

@@ -1,4 +1,5 @@
 list(APPEND TW_PORTABLE_SOURCES
+  sound/midi_events.cpp
   sound/midifile.cpp
   sound/sequencer.cpp
   sound/virtual_midi.cpp

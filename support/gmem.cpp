@@ -12,8 +12,6 @@ int gHandlerDepth = 0;  // the handler's own box may allocate: never ask twice a
 bool gHaveTestAllocator = false;
 BlockAllocator gTestAllocator;
 
-BlockAllocator Allocator() { return gHaveTestAllocator ? gTestAllocator : PlatformBlockAllocator(); }
-
 bool AskHandler(size_t bytes) {
     if (!gHandler || gHandlerDepth != 0) return false;
     ++gHandlerDepth;
@@ -22,6 +20,8 @@ bool AskHandler(size_t bytes) {
     return retry;
 }
 }  // namespace
+
+BlockAllocator CurrentBlockAllocator() { return gHaveTestAllocator ? gTestAllocator : PlatformBlockAllocator(); }
 
 void SetBlockAllocator(const BlockAllocator* allocator) {
     gHaveTestAllocator = allocator != nullptr;
@@ -36,14 +36,14 @@ OutOfMemoryHandler SetOutOfMemoryHandler(OutOfMemoryHandler handler) {
 
 uint8_t* AllocGlobalBlock(size_t bytes) {
     for (;;) {
-        if (void* block = Allocator().allocate(bytes)) return static_cast<uint8_t*>(block);
+        if (void* block = CurrentBlockAllocator().allocate(bytes)) return static_cast<uint8_t*>(block);
         if (!AskHandler(bytes)) return nullptr;
     }
 }
 
 void FreeGlobalBlock(uint8_t*& block) {
     if (!block) return;
-    Allocator().release(block);
+    CurrentBlockAllocator().release(block);
     block = nullptr;
 }
 

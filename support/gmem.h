@@ -28,12 +28,17 @@ void FreeGlobalBlock(uint8_t*& block);
 // failed and frees the others.
 bool AllocateGlobalBlocks();
 
-// The platform's block allocator (moveable global memory on Windows).
+// Where the image blocks and the page walks' queue storage come from: the
+// platform's block allocator (moveable global memory on Windows), or one that
+// a test installs.
 struct BlockAllocator {
     void* (*allocate)(size_t bytes);  // zero-filled, locked; nullptr on failure
     void (*release)(void* block);
 };
 BlockAllocator PlatformBlockAllocator();
 
-// Tests inject an allocator; nullptr restores the platform's.
+// Tests install an allocator; nullptr restores the platform's.
 void SetBlockAllocator(const BlockAllocator* allocator);
+
+// The one installed, else the platform's.
+BlockAllocator CurrentBlockAllocator();

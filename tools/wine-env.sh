@@ -58,6 +58,18 @@ stop_wine_session() {
   WINE_IDLE_PID=
 }
 
+# install_test_printer BUILD: defines the tests' virtual printer in the prefix (a
+# PostScript printer with the suite's own PPD, made the default) whose jobs the
+# spooler writes to BUILD/printer/job.ps; done on every session, so a test that
+# removed the printer cannot leave the prefix without it.
+install_test_printer() {
+  local build=$1 ppd
+  mkdir -p "$build/printer"
+  ppd="Z:$(printf '%s' "$tw_root/tests/printer/tintwell-test.ppd" | tr / '\\')"
+  wine "$build/win32/printer_setup.exe" install "$ppd" "$build/printer/job.ps" </dev/null >/dev/null 2>"$build/printer/setup.log" ||
+    { echo "the test printer could not be defined:" >&2; cat "$build/printer/setup.log" >&2; return 1; }
+}
+
 # start_test_desktop BUILD: an 800x600x16 virtual display and the build's Wine
 # session, both ended when the calling script exits.
 start_test_desktop() {
@@ -66,4 +78,5 @@ start_test_desktop() {
   start_xvfb 800x600x16
   wine_prefix_init "$build/wineprefix"
   start_wine_session "$build/win32/wineidle.exe"
+  install_test_printer "$build"
 }

@@ -45,6 +45,13 @@ void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, size_t) noexcept { std::free(p); }
 void operator delete[](void* p, size_t) noexcept { std::free(p); }
 
+// The walks' queue storage comes from the block allocator: counted the same way.
+static void* CountedBlock(size_t n) {
+    ++gAllocations;
+    gAllocatedBytes += n;
+    return std::calloc(1, n);
+}
+
 namespace {
 
 // The process's own CPU time: the machine may be busy with other work, and
@@ -247,6 +254,8 @@ FrameWork ClearFrameWork() {
 }  // namespace
 
 int main() {
+    static const BlockAllocator counted = {CountedBlock, std::free};
+    SetBlockAllocator(&counted);
     std::vector<uint8_t> page(kDibBytes), visited(kDibBytes);
     lpDib = page.data();
     lpDibClear = visited.data();

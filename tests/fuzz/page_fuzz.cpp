@@ -102,22 +102,22 @@ uint16_t SignatureOf(const std::vector<uint8_t>& file) {
 PageLoadResult Load(const std::vector<uint8_t>& file, Memory& memory) {
     PaletteColour palette[256];
     BuildPaletteEntries(palette);
-    MemoryPageFile bytes{file.data(), file.size(), 0};
-    PageSource source = MemoryPageSource(bytes);
+    MemorySource source(file.data(), file.size());
     return ReadPageFile(source, SignatureOf(file), palette, memory.page, memory.pixels.data(), memory.scratch.data());
 }
 
-bool Append(void* context, const void* data, size_t bytes) {
-    auto* out = static_cast<std::vector<uint8_t>*>(context);
-    out->insert(out->end(), static_cast<const uint8_t*>(data), static_cast<const uint8_t*>(data) + bytes);
-    return true;
-}
+struct Appending : ByteSink {
+    std::vector<uint8_t> bytes;
+    bool Write(const void* data, size_t n) override {
+        bytes.insert(bytes.end(), static_cast<const uint8_t*>(data), static_cast<const uint8_t*>(data) + n);
+        return true;
+    }
+};
 
 std::vector<uint8_t> Save(const Memory& memory) {
-    std::vector<uint8_t> out;
-    PageSink sink{&out, Append};
+    Appending sink;
     Require(WritePageFile(memory.page, memory.pixels.data(), sink), "a loaded page could not be written");
-    return out;
+    return sink.bytes;
 }
 }  // namespace
 

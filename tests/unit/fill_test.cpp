@@ -112,7 +112,8 @@ protected:
         lpDib = savedDib_;
         lpDibClear = savedClear_;
         std::memcpy(gPageImage.info, savedInfo_, sizeof savedInfo_);
-        SetPointStorageAllocator(nullptr);
+        ReleaseWalkStorage();
+        SetBlockAllocator(nullptr);
     }
 
     void SetSize(int width, int height) {
@@ -602,19 +603,15 @@ TEST_F(FillAndClear, AFillOrClearAskedForWhileOneRunsIsRefused) {
 }
 
 TEST_F(FillAndClear, WithoutQueueStorageNeitherWalkTouchesThePage) {
-    // A walk first, so the queue storage is already kept when memory runs out.
-    Outline(400, 300, 450, 350);
-    FakeHost first;
-    ASSERT_GT(FillRegion(first, 420, 320, 6), 1u);
-
     static int asked;
     asked = 0;
-    static const PointStorageAllocator failing = {[](size_t) -> void* {
-                                                      ++asked;
-                                                      return nullptr;
-                                                  },
-                                                  [](void*) {}};
-    SetPointStorageAllocator(&failing);
+    ReleaseWalkStorage();  // nothing kept from earlier walks
+    static const BlockAllocator failing = {[](size_t) -> void* {
+                                               ++asked;
+                                               return nullptr;
+                                           },
+                                           [](void*) {}};
+    SetBlockAllocator(&failing);
     Outline(10, 10, 100, 100);
     Paint(11, 11, 99, 99, 8);
     const std::vector<uint8_t> before = Snapshot();
@@ -630,13 +627,14 @@ TEST_F(FillAndClear, WithoutQueueStorageNeitherWalkTouchesThePage) {
     EXPECT_FALSE(WalkRunning());
 
     // Storage back: the same fill works.
-    SetPointStorageAllocator(nullptr);
+    SetBlockAllocator(nullptr);
     EXPECT_EQ(FillRegion(host, 50, 50, 3), size_t(89 * 89 + 1));
     EXPECT_EQ(At(50, 50), 3);
 }
 
 TEST_F(FillAndClear, OnlyTheFirstWalkAllocatesAndAllShareOneWholePageStorage) {
-    SetPointStorageAllocator(CountingStorage::Allocator());  // drops what earlier walks kept
+    ReleaseWalkStorage();
+    SetBlockAllocator(CountingStorage::Allocator());
     CountingStorage::ResetCounts();
 
     // A small page first: the storage taken is still enough for the whole page after it.
@@ -661,7 +659,8 @@ TEST_F(FillAndClear, OnlyTheFirstWalkAllocatesAndAllShareOneWholePageStorage) {
     EXPECT_EQ(CountingStorage::allocations, 1);
     EXPECT_GE(CountingStorage::bytes, (kDibBytes + 1) * sizeof(QueuedPoint));
     EXPECT_EQ(CountingStorage::releases, 0);
-    SetPointStorageAllocator(nullptr);
+    SetBlockAllocator(nullptr);
+    ReleaseWalkStorage();  // given back to the allocator that gave it
     EXPECT_EQ(CountingStorage::releases, 1);
 }
 

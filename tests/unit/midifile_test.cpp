@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstring>
 
+#include "sound/midi_events.h"
 #include "sound/midifile.h"
 #include "tests/unit/midi_bytes.h"
 
@@ -14,22 +15,19 @@ namespace {
 
 struct Loaded {
     std::string message;
-    MidiSong song{};
+    MidiSong song;
 };
+
+Bytes TrackBytes(const MidiTrack& track) { return Bytes(track.data.get(), track.data.get() + track.size); }
 
 class MidiFileTest : public ::testing::Test {
 protected:
-    ~MidiFileTest() override { ReleaseMidiSong(&loaded_.song); }
-
     const Loaded& Load(const Bytes& bytes) {
         files_.Put("song.mid", bytes);
-        ReleaseMidiSong(&loaded_.song);
-        loaded_.song = MidiSong{};
         loaded_.message = LoadMidiFile("song.mid", &loaded_.song, files_);
         if (!loaded_.message.empty()) {
             // A failed load hands back no tracks.
-            EXPECT_EQ(loaded_.song.tracks, nullptr) << loaded_.message;
-            EXPECT_EQ(loaded_.song.trackCount, 0) << loaded_.message;
+            EXPECT_TRUE(loaded_.song.tracks.empty()) << loaded_.message;
         }
         return loaded_;
     }
@@ -55,18 +53,16 @@ TEST_F(MidiFileTest, PlainFileLoadsWithItsHeaderAndTrackBytesUnchanged) {
     const Loaded& l = Load(Song1({t0, t1}, 96));
     ASSERT_EQ(l.message, "");
     EXPECT_EQ(l.song.format, 1);
-    EXPECT_EQ(l.song.trackCount, 2);
     EXPECT_EQ(l.song.division, 96);
-    EXPECT_EQ(l.song.tempo, 500000);  // the file's tempo is the sequencer's business
-    ASSERT_NE(l.song.tracks, nullptr);
-    EXPECT_EQ(Bytes(l.song.tracks[0].data, l.song.tracks[0].data + l.song.tracks[0].size), t0);
-    EXPECT_EQ(Bytes(l.song.tracks[1].data, l.song.tracks[1].data + l.song.tracks[1].size), t1);
+    ASSERT_EQ(l.song.tracks.size(), 2u);
+    EXPECT_EQ(TrackBytes(l.song.tracks[0]), t0);
+    EXPECT_EQ(TrackBytes(l.song.tracks[1]), t1);
     EXPECT_EQ(l.song.tracks[0].totalTicks, 0);
     EXPECT_EQ(l.song.tracks[1].totalTicks, 0x60 + 480);
 }
 
 TEST_F(MidiFileTest, MissingFileAndShortHeaders) {
-    MidiSong song{};
+    MidiSong song;
     EXPECT_EQ(LoadMidiFile("absent.mid", &song, files_), "File cannot be loaded for reading.");
     EXPECT_EQ(Message({}), kHeaderRead);
     const Bytes good = Song0(kEndOfTrack);
@@ -81,7 +77,7 @@ TEST_F(MidiFileTest, RiffWrapperIsTakenAtByteTwentyWhateverItsLabelsSay) {
     const Bytes smf = Song0(Cat({{0x00, 0x90, 0x3C, 0x40}, kEndOfTrack}));
     EXPECT_EQ(Message(Riff(smf)), "");
     EXPECT_EQ(Message(Riff(smf, "WAVE", "fmt ")), "");
-    EXPECT_EQ(loaded_.song.trackCount, 1);
+    EXPECT_EQ(loaded_.song.tracks.size(), 1u);
     // Any other layout: an extra chunk before "data" moves the header away from byte 20.
     const Bytes moved = Cat({{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'R', 'M', 'I', 'D', 'L', 'I', 'S', 'T', 0, 0, 0, 4,
                               'x', 'x', 'x', 'x', 'd', 'a', 't', 'a', 0, 0, 0, 0},
@@ -109,8 +105,7 @@ TEST_F(MidiFileTest, HeaderChunkRulesInTheirOrder) {
 TEST_F(MidiFileTest, FormatOneWithoutTracksLoadsAsAnEmptySong) {
     const Loaded& l = Load(Header(1, 0, 96));
     EXPECT_EQ(l.message, "");
-    EXPECT_EQ(l.song.trackCount, 0);
-    EXPECT_EQ(l.song.tracks, nullptr);
+    EXPECT_TRUE(l.song.tracks.empty());
 }
 
 TEST_F(MidiFileTest, TrackCountOf32768OrMoreCannotBeHeld) {
@@ -191,7 +186,7 @@ TEST_F(MidiFileTest, TotalTicksMustFitInASignedInteger) {
     // Exactly 2,147,483,647 fits.
     const Loaded& l = Load(Song0(Cat({longest, note, longest, note, {0x01, 0x3C, 0x00}, kEndOfTrack})));
     EXPECT_EQ(l.message, "");
-    ASSERT_EQ(l.song.trackCount, 1);
+    ASSERT_EQ(l.song.tracks.size(), 1u);
     EXPECT_EQ(l.song.tracks[0].totalTicks, INT_MAX);
     // One tick more does not; the offset is just past the delta-time that overflows.
     EXPECT_EQ(TrackMessage(Cat({longest, note, longest, note, {0x02, 0x3C, 0x00}, kEndOfTrack})),
@@ -259,20 +254,6 @@ TEST(MidiTrackReaders, ReadsStopAtTheEndOfTheData) {
     EXPECT_EQ(v, 0x3FFFFFFFu);
 }
 
-TEST(MidiReleaseSong, SafeOnPartlyBuiltAndEmptySongs) {
-    MidiSong empty{};
-    ReleaseMidiSong(&empty);
-    EXPECT_EQ(empty.tracks, nullptr);
-
-    MidiSong partial{};
-    partial.trackCount = 3;
-    partial.tracks = static_cast<MidiTrack*>(std::calloc(3, sizeof(MidiTrack)));
-    partial.tracks[0].data = static_cast<uint8_t*>(std::calloc(4, 1));  // the others never allocated
-    ReleaseMidiSong(&partial);
-    EXPECT_EQ(partial.tracks, nullptr);
-    EXPECT_EQ(partial.trackCount, 0);
-}
-
 TEST(MidiDiskFiles, LoadsFromDiskAndReportsMissingFiles) {
     const std::string path = ::testing::TempDir() + "midifile_test.mid";
     const Bytes bytes = Song0(Cat({{0x00, 0x90, 0x3C, 0x40, 0x10, 0x3C, 0x00}, kEndOfTrack}));
@@ -280,11 +261,10 @@ TEST(MidiDiskFiles, LoadsFromDiskAndReportsMissingFiles) {
     ASSERT_NE(f, nullptr);
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
-    MidiSong song{};
+    MidiSong song;
     EXPECT_EQ(LoadMidiFile(path.c_str(), &song), "");
-    EXPECT_EQ(song.trackCount, 1);
+    ASSERT_EQ(song.tracks.size(), 1u);
     EXPECT_EQ(song.tracks[0].totalTicks, 0x10);
-    ReleaseMidiSong(&song);
     std::remove(path.c_str());
     EXPECT_EQ(LoadMidiFile(path.c_str(), &song), "File cannot be loaded for reading.");
 }

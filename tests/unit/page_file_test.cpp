@@ -33,8 +33,7 @@ struct Memory {
     PageLoadResult Load(const std::vector<uint8_t>& file, uint16_t signature = gEdition.pageSignature) {
         PaletteColour palette[256];
         BuildPaletteEntries(palette);
-        MemoryPageFile memory{file.data(), file.size(), 0};
-        PageSource source = MemoryPageSource(memory);
+        MemorySource source(file.data(), file.size());
         return ReadPageFile(source, signature, palette, page, pixels(), scratch());
     }
     bool GuardsIntact(const std::vector<uint8_t>& store) const {
@@ -46,18 +45,19 @@ struct Memory {
     uint8_t At(int x, int y) { return pixels()[PixelOffset(x, y, PageWidth(page), PageHeight(page))]; }
 };
 
-bool Append(void* context, const void* data, size_t bytes) {
-    auto* out = static_cast<std::vector<uint8_t>*>(context);
-    const auto* p = static_cast<const uint8_t*>(data);
-    out->insert(out->end(), p, p + bytes);
-    return true;
-}
+struct Appending : ByteSink {
+    std::vector<uint8_t> bytes;
+    bool Write(const void* data, size_t n) override {
+        const auto* p = static_cast<const uint8_t*>(data);
+        bytes.insert(bytes.end(), p, p + n);
+        return true;
+    }
+};
 
 std::vector<uint8_t> Save(Memory& memory) {
-    std::vector<uint8_t> out;
-    PageSink sink{&out, Append};
-    if (!WritePageFile(memory.page, memory.pixels(), sink)) out.clear();
-    return out;
+    Appending sink;
+    if (!WritePageFile(memory.page, memory.pixels(), sink)) sink.bytes.clear();
+    return sink.bytes;
 }
 
 std::vector<uint8_t> Headers(const PageImage& page) {
@@ -271,21 +271,18 @@ TEST(ReadPage, TheUnspoiledFilesOfTheRefusalTableLoad) {
 
 namespace {
 // A file whose reads stop early although its size promised more, as a failing disk does.
-struct FailingFile {
-    MemoryPageFile memory;
-    size_t failAt;
+class FailingFile : public MemorySource {
+public:
+    FailingFile(const std::vector<uint8_t>& file, size_t failAt)
+        : MemorySource(file.data(), file.size()), failAt_(failAt) {}
+    size_t Read(void* buffer, size_t bytes) override {
+        const size_t allowed = position() >= failAt_ ? 0 : failAt_ - position();
+        return MemorySource::Read(buffer, bytes < allowed ? bytes : allowed);
+    }
+
+private:
+    size_t failAt_;
 };
-size_t FailingRead(void* context, void* buffer, size_t bytes) {
-    auto* f = static_cast<FailingFile*>(context);
-    const size_t allowed = f->memory.position >= f->failAt ? 0 : f->failAt - f->memory.position;
-    PageSource inner = MemoryPageSource(f->memory);
-    return inner.read(inner.context, buffer, bytes < allowed ? bytes : allowed);
-}
-bool FailingSeek(void* context, uint32_t offset) {
-    auto* f = static_cast<FailingFile*>(context);
-    PageSource inner = MemoryPageSource(f->memory);
-    return inner.seek(inner.context, offset);
-}
 }  // namespace
 
 TEST(ReadPage, AReadErrorHalfwayThroughThePixelsKeepsThePreviousPage) {
@@ -296,8 +293,7 @@ TEST(ReadPage, AReadErrorHalfwayThroughThePixelsKeepsThePreviousPage) {
         const std::vector<uint8_t> pixelsBefore = memory.pixelStore;
 
         const std::vector<uint8_t> file = mono ? td::MonoPageBytes(1, kDrawing) : td::ColourPageBytes(1, Colour);
-        FailingFile failing{{file.data(), file.size(), 0}, file.size() / 2};
-        PageSource source{&failing, FailingRead, FailingSeek, file.size()};
+        FailingFile source(file, file.size() / 2);
         PaletteColour palette[256];
         BuildPaletteEntries(palette);
         EXPECT_EQ(ReadPageFile(source, gEdition.pageSignature, palette, memory.page, memory.pixels(), memory.scratch()),
@@ -360,27 +356,25 @@ TEST(WritePage, SmallerPagesWriteOnlyTheirOwnPixels) {
 }
 
 namespace {
-struct LimitedSink {
+struct LimitedSink : ByteSink {
+    explicit LimitedSink(size_t room) : room(room) {}
+    bool Write(const void*, size_t bytes) override {
+        if (bytes > room) return false;
+        room -= bytes;
+        return true;
+    }
     size_t room;
 };
-bool LimitedWrite(void* context, const void*, size_t bytes) {
-    auto* sink = static_cast<LimitedSink*>(context);
-    if (bytes > sink->room) return false;
-    sink->room -= bytes;
-    return true;
-}
 }  // namespace
 
 TEST(WritePage, FailsWhenTheSinkFailsOrThereIsNoPageToWrite) {
     Memory memory;
     ASSERT_EQ(memory.Load(td::ColourPageBytes(1, Colour)), PageLoadResult::Loaded);
     for (size_t room : {size_t(0), size_t(14), size_t(1078), size_t(304677)}) {
-        LimitedSink limited{room};
-        PageSink sink{&limited, LimitedWrite};
+        LimitedSink sink(room);
         EXPECT_FALSE(WritePageFile(memory.page, memory.pixels(), sink)) << "room for " << room << " bytes";
     }
-    LimitedSink enough{304678};
-    PageSink fits{&enough, LimitedWrite};
+    LimitedSink fits(304678);
     EXPECT_TRUE(WritePageFile(memory.page, memory.pixels(), fits));
 
     // Before any page was loaded the headers are zero: nothing to save.

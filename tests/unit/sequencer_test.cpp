@@ -144,20 +144,6 @@ TEST_F(SequencerTest, SystemExclusiveIsConsumedAndRunningStatusOutlivesMetaEvent
     EXPECT_EQ(Messages(), expected);
 }
 
-TEST_F(SequencerTest, MetaLengthsAreReadAsTheLoaderReadsThem) {
-    sequencer_.OpenOutput();
-    output_.ClearSent();
-    // A cue point (type 7) with the one-byte length 0x82; its data looks like notes.
-    Bytes cue = {0x00, 0xFF, 0x07, 0x82};
-    for (int i = 0; i < 0x82; ++i) cue.push_back(i % 2 ? 0x40 : 0x90);
-    const uint64_t first = PlaySong(Song0(Cat({cue, {0x02, 0x90, 0x3C, 0x40}, {0x02, 0x3C, 0x00}, kEndOfTrack}),
-                                          kOneTickPerMs));
-    clock_.Advance(5);
-    const Timed expected = {{2, Msg(0x90, 0x3C, 0x40)}, {4, Msg(0x90, 0x3C, 0x00)}};
-    EXPECT_EQ(Sent(first), expected);
-    EXPECT_EQ(clock_.timersStarted(), 2);  // it ended at its End of Track and started again
-}
-
 TEST_F(SequencerTest, DataBytesBeforeAnyStatusAreNotSent) {
     sequencer_.OpenOutput();
     output_.ClearSent();

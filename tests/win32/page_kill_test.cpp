@@ -44,8 +44,7 @@ testing::AssertionResult IsOneWholeSave(const std::vector<uint8_t>& file) {
     std::vector<uint8_t> pixels(kDibBytes, 0), scratch(pixels.size());
     PaletteColour palette[256];
     BuildPaletteEntries(palette);
-    MemoryPageFile memory{file.data(), file.size(), 0};
-    PageSource source = MemoryPageSource(memory);
+    MemorySource source(file.data(), file.size());
     if (ReadPageFile(source, gEdition.pageSignature, palette, page, pixels.data(), scratch.data()) !=
         PageLoadResult::Loaded)
         return testing::AssertionFailure() << "a " << file.size() << "-byte file does not load";

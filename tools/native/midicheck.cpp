@@ -26,8 +26,8 @@ int PlayOnePass(const char* path) {
     // The longest a pass can take: its longest track at the slowest tempo.
     const MidiSong& song = sequencer.song();
     uint64_t longest = 0;
-    for (int i = 0; i < song.trackCount; ++i)
-        if (uint64_t(song.tracks[i].totalTicks) > longest) longest = uint64_t(song.tracks[i].totalTicks);
+    for (const MidiTrack& track : song.tracks)
+        if (uint64_t(track.totalTicks) > longest) longest = uint64_t(track.totalTicks);
     const uint64_t limit = song.division ? longest * 0xFFFFFF / (1000ull * song.division) + 2 : (longest ? 0 : 2);
     // The pass ends when the song kills its own timer to restart.
     if (!clock.RunUntilKilled(timer, limit)) {
@@ -52,9 +52,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const char* path = argv[argc - 1];
-    MidiSong song{};
+    MidiSong song;
     const std::string problem = LoadMidiFile(path, &song);
-    ReleaseMidiSong(&song);
     if (!problem.empty()) {
         std::printf("%s\n", problem.c_str());
         return 1;

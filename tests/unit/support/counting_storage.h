@@ -1,10 +1,10 @@
-// A queue-storage allocator that counts what the page walks ask for.
+// A block allocator that counts what the page walks ask for.
 #pragma once
 
 #include <cstddef>
 #include <cstdlib>
 
-#include "page/point_queue.h"
+#include "support/gmem.h"
 
 struct CountingStorage {
     static inline int allocations = 0;
@@ -13,7 +13,7 @@ struct CountingStorage {
     static void* Allocate(size_t n) {
         ++allocations;
         bytes += n;
-        return std::malloc(n);
+        return std::calloc(1, n);
     }
     static void Release(void* block) {
         ++releases;
@@ -23,8 +23,8 @@ struct CountingStorage {
         allocations = releases = 0;
         bytes = 0;
     }
-    static const PointStorageAllocator* Allocator() {
-        static const PointStorageAllocator counting = {Allocate, Release};
+    static const BlockAllocator* Allocator() {
+        static const BlockAllocator counting = {Allocate, Release};
         return &counting;
     }
 };
