@@ -600,8 +600,7 @@ bool CheckPageFiles(const Session& s, const std::array<PageModel, kPageCount>& p
     int valid = 0, saved8bit = 0, lostCells = 0, pagesWithLoss = 0;
     for (int i = 0; i < kPageCount; ++i) {
         std::vector<uint8_t> bytes = testdata::ReadBytes(s.PagePath(i));
-        MemoryPageFile file = {bytes.data(), bytes.size(), 0};
-        PageSource source = MemoryPageSource(file);
+        MemorySource source(bytes.data(), bytes.size());
         PageImage image = {};
         const PageLoadResult result = ReadPageFile(source, testdata::PageSignature(s.edition()), palette, image,
                                                   pixels.data(), scratch.data());
