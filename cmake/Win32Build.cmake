@@ -145,3 +145,9 @@ add_executable(page_saver ${TW_ROOT}/tests/win32/helpers/page_saver.cpp ${TW_ROO
 target_link_libraries(page_saver PRIVATE tintwell_core)
 target_link_options(page_saver PRIVATE ${TW_LINK_OPTIONS})
 add_dependencies(win32_tests page_saver)
+
+# The soak benchmark drives the real program with the end-to-end helpers.
+target_sources(soak_wbench PRIVATE ${TW_ROOT}/tests/e2e/support/desktop.cpp ${TW_ROOT}/tests/e2e/support/session.cpp
+               ${TW_ROOT}/tests/e2e/support/program_art.cpp ${TW_TESTDATA})
+target_link_libraries(soak_wbench PRIVATE gdi32 user32)
+add_dependencies(soak_wbench ${TW_PROGRAMS})

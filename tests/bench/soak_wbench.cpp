@@ -1,0 +1,757 @@
+// A long run of the real program (edition 1) under random use, as a child at
+// the screen would give it: swatch picks, fills anywhere on the page, clears,
+// page steps both ways by key and by button, the program losing and regaining
+// the focus, and, where the program has them, the Info dialog with the About
+// box and the Printing Options (choosing a printing method) and prints to the
+// test printer. Then Quit. The actions come from a seeded generator; every
+// action's effect is awaited with a deadline.
+//
+// Prints: the actions by kind, the time taken, the program's memory (RssAnon
+// of its Linux process) at the start, after the first tenth and at the end,
+// and after Quit whether every page file reads back as a page holding exactly
+// the colouring given. A crash, a hang, an unexpected message box, a page file
+// that does not read or colouring that was lost makes it exit with 1; the
+// figures themselves never do.
+//
+//   soak_wbench.exe [actions [seed]]   (default 1000 actions, seed 18;
+//   SOAK_ACTIONS and SOAK_SEED in the environment do the same)
+#include <windows.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/edition.h"
+#include "page/colours.h"
+#include "page/page_file.h"
+#include "page/page_image.h"
+#include "tests/e2e/support/session.h"
+
+using namespace e2e;
+
+namespace {
+
+// ---- The test page: a 4 x 3 grid of outlined cells covering the whole page ----------
+// Small areas keep the fills short, and every pixel that is not an outline
+// belongs to exactly one cell, so a cell's colour describes the page.
+constexpr int kCols = 4, kRows = 3, kCells = kCols * kRows;
+constexpr int kEdgeX[kCols + 1] = {0, 165, 330, 495, kPageWidth - 1};
+constexpr int kEdgeY[kRows + 1] = {0, 153, 306, kPageHeight - 1};
+
+std::vector<testdata::PageRect> GridRects() {
+    std::vector<testdata::PageRect> rects;
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kCols; ++c) rects.push_back({kEdgeX[c], kEdgeY[r], kEdgeX[c + 1], kEdgeY[r + 1]});
+    return rects;
+}
+
+// The cell whose inside holds page pixel (x, y); -1 on an outline.
+int CellAt(int x, int y) {
+    int col = -1, row = -1;
+    for (int c = 0; c < kCols; ++c)
+        if (x > kEdgeX[c] && x < kEdgeX[c + 1]) col = c;
+    for (int r = 0; r < kRows; ++r)
+        if (y > kEdgeY[r] && y < kEdgeY[r + 1]) row = r;
+    return col < 0 || row < 0 ? -1 : row * kCols + col;
+}
+
+void CellCentre(int cell, int* x, int* y) {
+    *x = (kEdgeX[cell % kCols] + kEdgeX[cell % kCols + 1]) / 2;
+    *y = (kEdgeY[cell / kCols] + kEdgeY[cell / kCols + 1]) / 2;
+}
+
+// A page colour index as the screen shows it, 0xRRGGBB.
+COLORREF ScreenColour(int index) {
+    const uint32_t c = kPageColours[index];
+    return RGB(ColourBlue(c), ColourGreen(c), ColourRed(c));
+}
+
+// What every page should hold: the colour index of each cell.
+using PageModel = std::array<uint8_t, kCells>;
+
+// ---- Clock, memory, the program's windows -----------------------------------------
+
+double NowMs() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::string text;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return text;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+    std::fclose(f);
+    return text;
+}
+
+// The WINEPREFIX=... entry of a Linux process's environment.
+std::string PrefixOf(const std::string& procDir) {
+    const std::string env = ReadWholeFile(procDir + "\\environ");
+    for (size_t at = 0; at < env.size();) {
+        const size_t end = env.find('\0', at);
+        const std::string entry = env.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        if (entry.rfind("WINEPREFIX=", 0) == 0) return entry;
+        if (end == std::string::npos) break;
+        at = end + 1;
+    }
+    return "";
+}
+
+// The Linux process id of the program of this Wine prefix whose command line
+// holds `exeName` (lower case), found through /proc on Wine's Z: drive; "" if none.
+std::string FindLinuxProcess(const std::string& exeName) {
+    const std::string ours = PrefixOf("Z:\\proc\\self");
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA("Z:\\proc\\*", &data);
+    if (ours.empty() || find == INVALID_HANDLE_VALUE) return "";
+    std::string found;
+    do {
+        const std::string pid = data.cFileName;
+        if (pid.empty() || pid[0] < '0' || pid[0] > '9') continue;
+        std::string cmdline = ReadWholeFile("Z:\\proc\\" + pid + "\\cmdline");
+        CharLowerBuffA(&cmdline[0], DWORD(cmdline.size()));
+        if (cmdline.find(exeName) != std::string::npos && PrefixOf("Z:\\proc\\" + pid) == ours) found = pid;
+    } while (found.empty() && FindNextFileA(find, &data));
+    FindClose(find);
+    return found;
+}
+
+// RssAnon of a Linux process in kB, or -1.
+long RssAnonKb(const std::string& pid) {
+    if (pid.empty()) return -1;
+    const std::string status = ReadWholeFile("Z:\\proc\\" + pid + "\\status");
+    const size_t at = status.find("RssAnon:");
+    return at == std::string::npos ? -1 : std::strtol(status.c_str() + at + 8, nullptr, 10);
+}
+
+// A visible dialog of the program holding a control with the id (or, with
+// id 0, a combo box: the print dialog), or null.
+HWND ProgramDialog(DWORD pid, int controlId) {
+    for (HWND w : TopLevelWindows("#32770", pid)) {
+        if (!IsWindowVisible(w)) continue;
+        if (controlId ? GetDlgItem(w, controlId) != nullptr : FindWindowExA(w, nullptr, "ComboBox", nullptr) != nullptr)
+            return w;
+    }
+    return nullptr;
+}
+
+HWND WaitForDialog(DWORD pid, int controlId, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = ProgramDialog(pid, controlId)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+void ClickCentre(HWND window) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+// Saves the screen as a 24-bit BMP file, for a look at what went wrong.
+void SaveScreen(const std::string& path) {
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const std::vector<COLORREF> pixels = ScreenRegion(0, 0, w, h);
+    const uint32_t row = uint32_t(w * 3 + 3) & ~3u, size = 54 + row * uint32_t(h);
+    std::vector<uint8_t> file(size, 0);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) file[at + size_t(i)] = uint8_t(v >> (8 * i));
+    };
+    file[0] = 'B', file[1] = 'M';
+    put32(2, size), put32(10, 54), put32(14, 40), put32(18, uint32_t(w)), put32(22, uint32_t(h));
+    file[26] = 1, file[28] = 24;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const COLORREF c = pixels[size_t(y) * size_t(w) + size_t(x)];  // 0xRRGGBB
+            uint8_t* p = &file[54 + size_t(h - 1 - y) * row + size_t(x) * 3];
+            p[0] = uint8_t(c), p[1] = uint8_t(c >> 8), p[2] = uint8_t(c >> 16);
+        }
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return;
+    std::fwrite(file.data(), 1, file.size(), f);
+    std::fclose(f);
+}
+
+// ---- The test printer ---------------------------------------------------------------
+
+// The file the spooler writes LPT1: jobs to (tools/wine-env.sh points the test
+// printer there), in Windows form; empty when no destination is set.
+std::string JobFile() {
+    char value[MAX_PATH * 2] = "";
+    DWORD size = sizeof value - 1, type = 0;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return "";
+    if (RegQueryValueExA(key, "LPT1:", nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS)
+        value[0] = 0;
+    RegCloseKey(key);
+    if (value[0] != '/') return "";
+    std::string path = std::string("Z:") + value;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+// A job file that holds a whole PostScript document.
+bool JobComplete(const std::string& path) {
+    const std::string bytes = ReadWholeFile(path);
+    const size_t end = bytes.find_last_not_of("\r\n");
+    return end != std::string::npos && end >= 4 && bytes.compare(end - 4, 5, "%%EOF") == 0;
+}
+
+// ---- A window of the soak's own, to take the focus away ------------------------------
+
+class OtherWindow {
+public:
+    OtherWindow() {
+        thread_ = std::thread([this] { Run(); });
+        WaitUntil([this] { return window_ != nullptr; }, 5000);
+    }
+    ~OtherWindow() {
+        if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
+        thread_.join();
+    }
+    HWND window() const { return window_; }
+
+private:
+    void Run() {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = HBRUSH(GetStockObject(BLACK_BRUSH));
+        wc.lpszClassName = "SoakOtherWindow";
+        RegisterClassA(&wc);
+        // A small window in the bottom-left corner, where no check looks.
+        HWND w = CreateWindowExA(0, wc.lpszClassName, "soak", WS_POPUP, 0, 588, 50, 12, nullptr, nullptr,
+                                 wc.hInstance, nullptr);
+        if (w) ShowWindow(w, SW_SHOWNOACTIVATE);  // the focus is taken only by the focus action
+        window_ = w;
+        MSG msg;
+        while (w && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            if (msg.message == WM_CLOSE) break;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (w) DestroyWindow(w);
+    }
+    std::thread thread_;
+    HWND volatile window_ = nullptr;
+};
+
+// ---- The soak -------------------------------------------------------------------------
+
+enum Kind { kSwatch, kFill, kClear, kPageKey, kPageButton, kFocus, kInfo, kPrint, kKinds };
+const char* const kKindNames[kKinds] = {"swatch pick",       "fill",           "clear",
+                                        "page step by key",  "page step by button", "focus lost and regained",
+                                        "Info dialog",       "print"};
+const char* const kMethodNames[3] = {"Default", "Alternate 1", "Alternate 2"};
+
+class Soak {
+public:
+    Soak(Session& s, unsigned seed, bool dialogs, bool printing)
+        : s_(s), random_(seed), dialogs_(dialogs), printing_(printing), job_(JobFile()) {
+        for (PageModel& p : pages_) p.fill(kPaperIndex);
+    }
+
+    // One random action; false (with `failure_` set) when the program crashed,
+    // hung or showed something unexpected.
+    bool Step() {
+        static const int kWeights[kKinds] = {18, 30, 4, 10, 8, 6, 8, 6};
+        int weights[kKinds];
+        int total = 0;
+        for (int k = 0; k < kKinds; ++k) {
+            weights[k] = (k == kInfo && !dialogs_) || (k == kPrint && !printing_) ? 0 : kWeights[k];
+            total += weights[k];
+        }
+        int pick = Uniform(total);
+        int kind = 0;
+        while (pick >= weights[kind]) pick -= weights[kind++];
+        ++counts_[kind];
+        kind_ = kind;
+        recent_.push_back(std::string(kKindNames[kind]) + " on page " + std::to_string(page_));
+        if (recent_.size() > 6) recent_.erase(recent_.begin());
+        bool ok = false;
+        switch (kind) {
+        case kSwatch: ok = PickSwatch(); break;
+        case kFill: ok = Fill(); break;
+        case kClear: ok = Clear(); break;
+        case kPageKey:
+        case kPageButton: ok = StepPage(kind == kPageKey); break;
+        case kFocus: ok = LoseAndRegainFocus(); break;
+        case kInfo: ok = InfoDialog(); break;
+        case kPrint: ok = Print(); break;
+        }
+        if (ok && s_.program().WaitForExit(0) != STILL_ACTIVE) return Fail("the program ended (crash)");
+        if (ok) {
+            // A message box the action did not ask for (a failed save, a page error).
+            for (HWND w : TopLevelWindows("#32770", s_.program().id()))
+                if (IsWindowVisible(w))
+                    return Fail("a message box \"" + WindowText(w) + "\": \"" + MessageBoxText(w) + "\"");
+        }
+        return ok;
+    }
+
+    void PrintCounts() const {
+        for (int k = 0; k < kKinds; ++k) {
+            std::printf("  %-26s %5d", kKindNames[k], counts_[k]);
+            if (k == kFill) std::printf("   (%d on an outline, %d in the colour already there)", outlineFills_, sameFills_);
+            if (k == kClear) std::printf("   (%d of a clean page)", cleanClears_);
+            if (k == kInfo && dialogs_)
+                std::printf("   (About %d, Printing Options %d, method changed %d)", abouts_, options_, methodChanges_);
+            if (k == kInfo && !dialogs_) std::printf("   (the program has no Info dialog)");
+            if (k == kPrint && printing_)
+                std::printf("   (%s %d, %s %d, %s %d; cancelled %d)", kMethodNames[0], prints_[0], kMethodNames[1],
+                            prints_[1], kMethodNames[2], prints_[2], cancelledPrints_);
+            if (k == kPrint && !printing_) std::printf("   (the program does not print here)");
+            std::printf("\n");
+        }
+        std::printf("  the program minimised when it lost the focus: %d of %d times; restored from its icon %d times\n",
+                    minimised_, counts_[kFocus], restores_);
+        std::printf("  back at the front without the keyboard focus (keys lost until the pointer moved): %d times\n",
+                    focusless_);
+        std::printf("  the keyboard focus left on a button by a click (keys lost until the pointer moved): "
+                    "%d times on a swatch, %d on Clear, %d on another\n",
+                    focusOnButton_[0], focusOnButton_[1], focusOnButton_[2]);
+        std::printf("  pages shown again that differed on the screen from what was given: %d of %d\n",
+                    screenMismatches_, pageChecks_);
+    }
+
+    const std::string& failure() const { return failure_; }
+    const std::vector<std::string>& recent() const { return recent_; }
+    int kind() const { return kind_; }
+    const std::array<PageModel, kPageCount>& pages() const { return pages_; }
+    int page() const { return page_; }
+
+private:
+    int Uniform(int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(random_)); }
+
+    bool Fail(const std::string& what) {
+        failure_ = what;
+        return false;
+    }
+
+    bool Enabled() { return IsWindowEnabled(s_.window()) != FALSE; }
+
+    // The program has taken the input and is waiting for the next.
+    bool Settle(const char* after, DWORD timeoutMs = 20000) {
+        if (!WaitUntil([&] { return Enabled(); }, timeoutMs))
+            return Fail(std::string("the window stayed disabled after ") + after);
+        if (!s_.WaitForSettled(timeoutMs)) return Fail(std::string("no quiet after ") + after);
+        return true;
+    }
+
+    // Brings the main window to the front before input that goes to it.
+    // Input that arrives while the program composes its screen after activation is
+    // dropped by design, so it settles first.
+    bool Front() {
+        if (GetForegroundWindow() == s_.window() && !IsIconic(s_.window())) return KeyboardFocus();
+        if (IsIconic(s_.window())) {
+            // Wine minimises the full-screen window when another takes the focus:
+            // restored as from its icon.
+            ++restores_;
+            PostMessageA(s_.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+            if (!WaitUntil([&] { return !IsIconic(s_.window()); }, 5000))
+                return Fail("the minimised program did not come back");
+        }
+        Activate(s_.window());
+        if (GetForegroundWindow() != s_.window()) return Fail("the main window did not come to the front");
+        if (!Settle("the main window came to the front")) return false;
+        if (FocusWindow() != s_.window()) ++focusless_;
+        return KeyboardFocus();
+    }
+
+    // Keys reach the program only through the main window's focus. A click on a
+    // button leaves the focus on it; the program takes it back when the pointer
+    // moves, so the pointer moves by a pixel, as a child's hand would.
+    bool KeyboardFocus() {
+        HWND focus = FocusWindow();
+        if (focus == s_.window()) return true;
+        if (focus && GetParent(focus) == s_.window()) {
+            const int id = GetDlgCtrlID(focus);
+            ++focusOnButton_[id >= 2000 ? 0 : id == 1003 ? 1 : 2];
+        }
+        POINT at = {};
+        GetCursorPos(&at);
+        MoveMouse(at.x + (at.x < 799 ? 1 : -1), at.y);
+        if (!WaitUntil([&] { return FocusWindow() == s_.window(); }, 3000))
+            return Fail("the keyboard focus did not come back to the main window");
+        return true;
+    }
+
+    // The window of the program's interface thread that has the keyboard focus.
+    HWND FocusWindow() {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(s_.window(), nullptr), &info);
+        return info.hwndFocus;
+    }
+
+    bool PickSwatch() {
+        const int k = Uniform(36);
+        const ControlLook look = ColouringScreenControls()[size_t(6 + k)];
+        if (!Front()) return false;
+        Click(look.x + 5 + Uniform(35), look.y + 5 + Uniform(35));
+        // Its selected look (the second 45 rows of its bitmap).
+        if (!WaitForArt(s_.art(), look.bitmap.c_str(), 0, 45, look.x, look.y, 45, 45, 5000))
+            return Fail("swatch " + std::to_string(k + 1) + " did not show as chosen");
+        colour_ = k + 1;
+        return Settle("a swatch pick");
+    }
+
+    bool Fill() {
+        const int x = Uniform(kPageWidth), y = Uniform(kPageHeight);
+        const int cell = CellAt(x, y);
+        if (!Front()) return false;
+        Click(kPageX + x, kPageY + y);
+        if (cell < 0) {
+            ++outlineFills_;
+        } else {
+            uint8_t& given = pages_[size_t(page_)][size_t(cell)];
+            if (given == colour_) {
+                ++sameFills_;  // ignored by the program, the page-clean flag too
+            } else {
+                given = uint8_t(colour_);
+                clean_[size_t(page_)] = false;
+            }
+            if (!s_.WaitForPixel(kPageX + x, kPageY + y, ScreenColour(colour_), 20000))
+                return Fail("a fill at page (" + std::to_string(x) + ", " + std::to_string(y) +
+                            ") did not show its colour within 20 s");
+        }
+        return Settle("a fill");
+    }
+    bool Clear() {
+        if (!Front()) return false;
+        bool anyPaint = false;
+        for (uint8_t c : pages_[size_t(page_)]) anyPaint = anyPaint || c != kPaperIndex;
+        if (clean_[size_t(page_)]) ++cleanClears_;
+        if (Uniform(2))
+            TypeChar('c');
+        else
+            ClickCentre(s_.Button(1003));
+        pages_[size_t(page_)].fill(kPaperIndex);
+        clean_[size_t(page_)] = true;
+        // Every cell back to paper, then the window takes input again.
+        const bool shown = WaitUntil(
+            [&] {
+                for (int cell = 0; cell < kCells; ++cell) {
+                    int x, y;
+                    CellCentre(cell, &x, &y);
+                    if (!NearColour(ScreenPixel(kPageX + x, kPageY + y), ScreenColour(kPaperIndex))) return false;
+                }
+                return true;
+            },
+            20000);
+        if (!shown) return Fail(anyPaint ? "a clear did not show paper everywhere within 20 s"
+                                         : "a clear of an unpainted page showed paint");
+        return Settle("a clear");
+    }
+
+    bool StepPage(bool byKey) {
+        const bool down = Uniform(2) != 0;
+        if (!Front()) return false;
+        std::string input = down ? "the next-page button" : "the previous-page button";
+        if (byKey) {
+            const WORD downKeys[] = {VK_DOWN, VK_NEXT, VK_RIGHT}, upKeys[] = {VK_UP, VK_PRIOR, VK_LEFT};
+            const int k = Uniform(dialogs_ ? 3 : 2);  // Left and Right came with the dialogs
+            PressKey(down ? downKeys[k] : upKeys[k]);
+            input = "key " + std::to_string(down ? downKeys[k] : upKeys[k]);
+        } else {
+            ClickCentre(s_.Button(down ? 1006 : 1005));
+        }
+        page_ = (page_ + (down ? 1 : kPageCount - 1)) % kPageCount;
+        if (!s_.WaitForTitleStrip(page_, 10000)) {
+            int shown = -1;
+            for (int i = 0; i < kPageCount && shown < 0; ++i)
+                if (CompareScreen(s_.art(), "Titles", 0, (i + 1) * 10, 330, 561, 140, 10, 1).all()) shown = i;
+            return Fail("page " + std::to_string(page_) + "'s title did not show within 10 s after " + input + " (the strip shows " +
+                        (shown < 0 ? std::string("no page's title") : "page " + std::to_string(shown)) + ")");
+        }
+        if (!Settle("a page step")) return false;
+        return CheckScreen();
+    }
+
+    // The page on the screen shows the colouring given to it.
+    bool CheckScreen() {
+        ++pageChecks_;
+        for (int cell = 0; cell < kCells; ++cell) {
+            int x, y;
+            CellCentre(cell, &x, &y);
+            const int want = pages_[size_t(page_)][size_t(cell)];
+            if (!s_.WaitForPixel(kPageX + x, kPageY + y, ScreenColour(want), 2000)) {
+                ++screenMismatches_;
+                std::printf("  page %d cell %d shows 0x%06lX, given colour %d (0x%06lX)\n", page_, cell,
+                            ScreenPixel(kPageX + x, kPageY + y), want, ScreenColour(want));
+                return true;  // counted; the files are judged after Quit
+            }
+        }
+        return true;
+    }
+
+    bool LoseAndRegainFocus() {
+        if (!other_.window()) return Fail("the soak's own window was not made");
+        Activate(other_.window());
+        if (GetForegroundWindow() != other_.window()) return Fail("the soak's window did not take the focus");
+        Sleep(DWORD(50 + Uniform(250)));
+        if (WaitUntil([&] { return IsIconic(s_.window()) != FALSE; }, 500)) ++minimised_;
+        return Front();
+    }
+
+    // Opens the Info dialog, maybe the About box and the Printing Options, and closes it.
+    bool InfoDialog() {
+        const DWORD pid = s_.program().id();
+        if (!Front()) return false;
+        if (Uniform(2))
+            TypeChar('i');
+        else
+            ClickCentre(s_.Button(1004));
+        HWND info = WaitForDialog(pid, 110, 5000);
+        if (!info) return Fail("the Info dialog did not open within 5 s");
+        const int visits = Uniform(3);  // 0, 1 or 2 of About / Printing Options
+        for (int v = 0; v < visits; ++v) {
+            if (Uniform(2)) {
+                ++abouts_;
+                ClickCentre(GetDlgItem(info, 110));
+                HWND about = WaitForDialog(pid, 2501, 5000);
+                if (!about) return Fail("the About box did not open within 5 s");
+                if (Uniform(2))
+                    ClickCentre(GetDlgItem(about, IDOK));
+                else
+                    PressKey(Uniform(2) ? VK_RETURN : VK_ESCAPE);
+                if (!WaitUntil([&] { return !IsWindow(about); }, 5000)) return Fail("the About box did not close");
+            } else {
+                ++options_;
+                ClickCentre(GetDlgItem(info, 111));
+                HWND options = WaitForDialog(pid, 112, 5000);
+                if (!options) return Fail("the Printing Options did not open within 5 s");
+                const int method = Uniform(3);
+                ClickCentre(GetDlgItem(options, 112 + method));
+                if (!WaitUntil([&] { return SendDlgItemMessageA(options, 112 + method, BM_GETCHECK, 0, 0) == BST_CHECKED; },
+                               3000))
+                    return Fail("a printing method could not be chosen");
+                const bool keep = Uniform(4) != 0;
+                if (keep)
+                    ClickCentre(GetDlgItem(options, IDOK));
+                else
+                    PressKey(VK_ESCAPE);
+                if (!WaitUntil([&] { return !IsWindow(options); }, 5000))
+                    return Fail("the Printing Options did not close");
+                if (keep && method != method_) {
+                    ++methodChanges_;
+                    method_ = method;
+                }
+            }
+            if (!IsWindowVisible(info)) return Fail("the Info dialog went away");
+        }
+        if (Uniform(2))
+            ClickCentre(GetDlgItem(info, IDOK));
+        else
+            PressKey(VK_ESCAPE);
+        if (!WaitUntil([&] { return !IsWindow(info); }, 5000)) return Fail("the Info dialog did not close");
+        return Settle("the Info dialog");
+    }
+
+    bool Print() {
+        const DWORD pid = s_.program().id();
+        if (!Front()) return false;
+        DeleteFileA(job_.c_str());
+        if (Uniform(2))
+            TypeChar('p');
+        else
+            ClickCentre(s_.Button(1002));
+        HWND dialog = WaitForDialog(pid, 0, 10000);
+        if (!dialog) return Fail("the print dialog did not open within 10 s");
+        if (Uniform(6) == 0) {
+            ++cancelledPrints_;
+            AnswerBox(dialog, IDCANCEL);
+            if (!WaitUntil([&] { return !IsWindow(dialog); }, 5000)) return Fail("the print dialog did not close");
+            return Settle("a cancelled print");
+        }
+        AnswerBox(dialog, IDOK);
+        const double start = NowMs();
+        if (!WaitUntil([&] { return JobComplete(job_); }, 90000))
+            return Fail(std::string("no complete print job (") + kMethodNames[method_] + ") within 90 s");
+        printMs_[method_] += NowMs() - start;
+        ++prints_[method_];
+        return Settle("a print", 30000);
+    }
+
+    Session& s_;
+    std::mt19937 random_;
+    bool dialogs_, printing_;
+    std::string job_;
+    OtherWindow other_;
+    std::array<PageModel, kPageCount> pages_;
+    std::array<bool, kPageCount> clean_ = {};
+    int page_ = 0, colour_ = 2, method_ = 0;
+    int kind_ = 0;
+    std::string failure_;
+    std::vector<std::string> recent_;  // the last few actions, for a failure's report
+    int counts_[kKinds] = {};
+    int outlineFills_ = 0, sameFills_ = 0, cleanClears_ = 0, abouts_ = 0, options_ = 0, methodChanges_ = 0;
+    int prints_[3] = {}, cancelledPrints_ = 0;
+    double printMs_[3] = {};
+    int pageChecks_ = 0, screenMismatches_ = 0, minimised_ = 0, restores_ = 0, focusless_ = 0;
+    int focusOnButton_[3] = {};  // a swatch, the Clear button, another button
+};
+
+// Reads every page file back with the program's own page reader and compares
+// each cell with what was given. Returns false when a file does not read or a
+// cell lost its colouring.
+bool CheckPageFiles(const Session& s, const std::array<PageModel, kPageCount>& pages) {
+    PaletteColour palette[256];
+    BuildPaletteEntries(palette);
+    std::vector<uint8_t> pixels(size_t(kPageWidth) * kPageHeight), scratch(pixels.size());
+    int valid = 0, saved8bit = 0, lostCells = 0, pagesWithLoss = 0;
+    for (int i = 0; i < kPageCount; ++i) {
+        std::vector<uint8_t> bytes = testdata::ReadBytes(s.PagePath(i));
+        MemorySource source(bytes.data(), bytes.size());
+        PageImage image = {};
+        const PageLoadResult result = ReadPageFile(source, testdata::PageSignature(s.edition()), palette, image,
+                                                  pixels.data(), scratch.data());
+        if (bytes.empty() || result != PageLoadResult::Loaded || PageWidth(image) != kPageWidth ||
+            PageHeight(image) != kPageHeight) {
+            std::printf("  page file %d (%s, %zu bytes) does not read as a page\n", i, s.PagePath(i).c_str(),
+                        bytes.size());
+            continue;
+        }
+        ++valid;
+        saved8bit += bytes.size() == kSavedPageBytes;
+        // Every pixel of every cell holds the cell's colour.
+        std::array<int, kCells> wrong = {};
+        for (int y = 0; y < kPageHeight; ++y)
+            for (int x = 0; x < kPageWidth; ++x) {
+                const int cell = CellAt(x, y);
+                const uint8_t want = cell < 0 ? kLineIndex : pages[size_t(i)][size_t(cell)];
+                if (pixels[PixelOffset(x, y, kPageWidth, kPageHeight)] != want) ++wrong[size_t(cell < 0 ? 0 : cell)];
+            }
+        int lost = 0;
+        for (int n : wrong) lost += n != 0;
+        if (lost) {
+            ++pagesWithLoss;
+            lostCells += lost;
+            std::printf("  page file %d: %d cell(s) differ from the colouring given\n", i, lost);
+        }
+    }
+    std::printf("page files: %d of %d read as pages (%d saved by the program); %d cell(s) on %d page(s) lost\n",
+                valid, kPageCount, saved8bit, lostCells, pagesWithLoss);
+    // Quit came after every action had settled: no change was in flight, so nothing may be lost.
+    return valid == kPageCount && lostCells == 0;
+}
+
+int ArgOrEnv(int argc, char** argv, int index, const char* env, int fallback) {
+    const char* text = argc > index ? argv[index] : std::getenv(env);
+    return text && *text ? std::atoi(text) : fallback;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int actions = ArgOrEnv(argc, argv, 1, "SOAK_ACTIONS", 1000);
+    const unsigned seed = unsigned(ArgOrEnv(argc, argv, 2, "SOAK_SEED", 18));
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    std::printf("soak: %d random actions on tintwell.exe, seed %u\n", actions, seed);
+
+    Session s(1, {}, GridRects());
+    if (!s.window() || !s.DismissIntro()) {
+        std::printf("soak FAILED: the program did not reach its colouring screen\n");
+        return 1;
+    }
+    const DWORD pid = s.program().id();
+    const std::string linuxPid = FindLinuxProcess("tintwell.exe");
+
+    // What this program has: a dialog on I, a print dialog on P.
+    Activate(s.window());
+    TypeChar('i');
+    HWND info = WaitForDialog(pid, 110, 3000);
+    const bool dialogs = info != nullptr;
+    if (info) {
+        PressKey(VK_ESCAPE);
+        WaitUntil([&] { return !IsWindow(info); }, 5000);
+    }
+    s.WaitForSettled();
+    bool printing = false;
+    const std::string job = JobFile();
+    if (!job.empty()) {
+        Activate(s.window());
+        TypeChar('p');
+        HWND dialog = WaitForDialog(pid, 0, 5000);
+        printing = dialog != nullptr;
+        if (dialog) {
+            AnswerBox(dialog, IDCANCEL);
+            WaitUntil([&] { return !IsWindow(dialog); }, 5000);
+        }
+        s.WaitForSettled();
+    }
+    std::printf("the program has: Info dialog %s; printing %s\n", dialogs ? "yes" : "no",
+                printing ? "yes" : job.empty() ? "not tried (no test printer defined)" : "no");
+
+    Soak soak(s, seed, dialogs, printing);
+    const long rssStart = RssAnonKb(linuxPid);
+    long rssTenth = -1, rssMax = rssStart;
+    const double start = NowMs();
+    int done = 0;
+    bool ok = true;
+    for (; done < actions && ok; ++done) {
+        ok = soak.Step();
+        const long rss = RssAnonKb(linuxPid);
+        if (rss > rssMax) rssMax = rss;
+        if (done + 1 == actions / 10) rssTenth = rss;
+        if ((done + 1) % 100 == 0)
+            std::printf("  %d actions, %.0f s, RssAnon %ld kB\n", done + 1, (NowMs() - start) / 1000, rss);
+    }
+    const double seconds = (NowMs() - start) / 1000;
+    const long rssEnd = RssAnonKb(linuxPid);
+
+    std::printf("actions: %d in %.0f s (%.2f s each)\n", done, seconds, done ? seconds / done : 0.0);
+    soak.PrintCounts();
+    std::printf("program memory (RssAnon, Linux pid %s): start %ld kB, after %d actions %ld kB, end %ld kB, "
+                "highest %ld kB; end - start %+ld kB (target within 2048), end - after %d %+ld kB\n",
+                linuxPid.empty() ? "?" : linuxPid.c_str(), rssStart, actions / 10, rssTenth, rssEnd, rssMax,
+                rssEnd - rssStart, actions / 10, rssTenth >= 0 ? rssEnd - rssTenth : 0);
+
+    if (!ok) {
+        DWORD_PTR result = 0;
+        const bool alive = s.program().WaitForExit(0) == STILL_ACTIVE;
+        const bool responds =
+            alive && SendMessageTimeoutA(s.window(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result) != 0;
+        std::printf("soak FAILED at action %d (%s): %s; program %s\n", done, kKindNames[soak.kind()],
+                    soak.failure().c_str(), !alive ? "gone" : responds ? "still answers messages" : "does not answer (hung)");
+        std::printf("the last actions:");
+        for (const std::string& r : soak.recent()) std::printf(" [%s]", r.c_str());
+        std::printf("\n");
+        SaveScreen("soak-failure.bmp");
+        std::printf("the screen at the failure: soak-failure.bmp in the folder the soak ran in\n");
+        // Answer whatever box is up, then try to quit, so the files can still be judged.
+        for (HWND w : TopLevelWindows("#32770", pid))
+            if (IsWindowVisible(w)) AnswerBox(w, IDOK);
+        if (alive && responds) s.Quit();
+        s.program().Kill();
+        CheckPageFiles(s, soak.pages());
+        return 1;
+    }
+
+    const DWORD code = s.Quit();
+    if (code == STILL_ACTIVE) {
+        std::printf("soak FAILED: the program did not end within 10 s of Quit (hang)\n");
+        s.program().Kill();
+        CheckPageFiles(s, soak.pages());
+        return 1;
+    }
+    std::printf("quit: exit code %lu\n", code);
+    const bool filesOk = CheckPageFiles(s, soak.pages());
+    if (code != 0 || !filesOk) {
+        std::printf("soak FAILED: %s\n", code != 0 ? "the program's exit code is not 0" : "page files (above)");
+        return 1;
+    }
+    std::printf("soak passed: no crash, no hang, every page file valid, nothing lost\n");
+    return 0;
+}
