@@ -52,24 +52,24 @@ uint16_t Vertical(int32_t v, DialogBaseUnits units) { return uint16_t(int64_t(v)
 
 }  // namespace
 
-size_t WriteDialogTemplate(const DialogSpec& spec, const DialogItemSpec* items, DialogBaseUnits units,
+size_t WriteDialogTemplate(const DialogSpec& dialog, const DialogItemSpec* items, DialogBaseUnits units,
                            uint8_t* out, size_t capacity) {
     if (units.x == 0 || units.y == 0) return 0;
     TemplateWriter w(out, capacity);
-    w.U32(spec.style);
+    w.U32(dialog.style);
     w.U32(0);  // extended style
     const size_t itemCountAt = 8;
     w.U16(0);  // item count, patched at the end
-    w.U16(spec.x);
-    w.U16(spec.y);
-    w.U16(Horizontal(spec.cx, units));
-    w.U16(Vertical(spec.cy, units));
-    w.Text(spec.menu);
-    w.Text(spec.windowClass);
-    w.Text(spec.caption);
-    if (spec.style & kDsSetFont) {
-        w.U16(spec.pointSize);
-        w.Text(spec.fontName);
+    w.U16(dialog.x);
+    w.U16(dialog.y);
+    w.U16(Horizontal(dialog.cx, units));
+    w.U16(Vertical(dialog.cy, units));
+    w.Text(dialog.menu);
+    w.Text(dialog.windowClass);
+    w.Text(dialog.caption);
+    if (dialog.style & kDsSetFont) {
+        w.U16(dialog.pointSize);
+        w.Text(dialog.fontName);
     }
     uint16_t count = 0;
     for (const DialogItemSpec* item = items; item && item->className; ++item) {

@@ -55,5 +55,5 @@ struct DialogBaseUnits {
 // Writes the template of a dialog into out[0..capacity) and returns its length
 // in bytes, or 0 when it would not fit (nothing past capacity is ever written)
 // or the base units are zero.
-size_t WriteDialogTemplate(const DialogSpec& spec, const DialogItemSpec* items, DialogBaseUnits units,
+size_t WriteDialogTemplate(const DialogSpec& dialog, const DialogItemSpec* items, DialogBaseUnits units,
                            uint8_t* out, size_t capacity);
