@@ -244,17 +244,23 @@ TEST_F(PrintingInProcess, TwentyJobsLeaveNoDrawingObjectsBehind) {
     }
     Settle();
     LiveGdiObjects();
-    const int before = LiveGdiObjects();
-    for (int i = 0; i < 20; ++i) {
-        PrintOption = i % 3;
-        DialogSeen seen;
-        std::thread answer = AnswerPrintDialog(&seen, IDOK);
-        Print();
-        answer.join();
-        ASSERT_TRUE(seen.shown) << i;
+    // The system may still fill a cache of its own during the next jobs (it did on a
+    // new machine), but such a cache stops growing; a leak grows with every batch.
+    int before = LiveGdiObjects(), after = -1;
+    for (int batch = 0; batch < 4 && after != before; ++batch) {
+        if (after >= 0) before = after;
+        for (int i = 0; i < 20; ++i) {
+            PrintOption = i % 3;
+            DialogSeen seen;
+            std::thread answer = AnswerPrintDialog(&seen, IDOK);
+            Print();
+            answer.join();
+            ASSERT_TRUE(seen.shown) << i;
+        }
+        Settle();
+        after = LiveGdiObjects();
     }
-    Settle();
-    EXPECT_EQ(LiveGdiObjects(), before);
+    EXPECT_EQ(after, before) << "twenty jobs in a row leave drawing objects behind";
 }
 
 TEST(PrintAbort, HandlesWaitingMessagesAndLeavesTheQuitMessageForTheMainLoop) {
