@@ -21,26 +21,12 @@
 #include "support/gmem.h"
 #include "tests/testdata/page_writer.h"
 #include "tests/win32/support/temp_folder.h"
+#include "tests/win32/support/pump.h"
 
 namespace {
 
 // Control ids of the system's print dialog.
 constexpr int kSelectionRadio = 0x421, kPagesRadio = 0x422, kPrintToFileBox = 0x410, kCopiesEdit = 0x482;
-
-bool PumpUntil(bool (*condition)(), DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (!condition()) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) return condition();
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(1);
-    }
-    return true;
-}
 
 // Drawing objects this process holds, counted through the slots of Wine's GDI
 // handle table (GetGuiResources is not implemented there): `probes` new

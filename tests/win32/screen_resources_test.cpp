@@ -14,24 +14,9 @@
 #include "app/startup.h"
 #include "tests/testdata/page_writer.h"
 #include "tests/win32/support/temp_folder.h"
+#include "tests/win32/support/pump.h"
 
 namespace {
-
-// Handles messages until the condition holds or the time is up.
-bool PumpUntil(bool (*condition)(), DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (!condition()) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) return condition();
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(1);
-    }
-    return true;
-}
 
 // The slot of the next GDI object created. Slots of freed objects are reused,
 // so it only climbs when objects are left behind. (GetGuiResources counts
