@@ -2,7 +2,7 @@
 
 #include "app/app_box.h"
 #include "app/controls.h"
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/input.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "app/app_box.h"
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "app/ids.h"
 #include "app/text.h"
 #include "page/page_store.h"

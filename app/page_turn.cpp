@@ -1,7 +1,7 @@
 // Moving to the previous or next page: the page is saved over its file, then
 // the next page in that direction that loads is shown.
 #include "app/app_box.h"
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/page_files.h"

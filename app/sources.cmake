@@ -1,5 +1,4 @@
 list(APPEND TW_PORTABLE_SOURCES
-  app/edition_table.cpp
   app/random.cpp
 )
 list(APPEND TW_WIN32_SOURCES
@@ -19,5 +18,4 @@ list(APPEND TW_WIN32_SOURCES
   app/surface.cpp
   app/text.cpp
   app/wine_renderer.cpp
-  sound/sounds_win32.cpp
 )

@@ -2,7 +2,7 @@
 
 #include "app/bitmaps.h"
 #include "app/display.h"
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/mainwnd.h"

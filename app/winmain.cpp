@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "sound/music.h"

@@ -65,7 +65,7 @@ set(TW_PER_EDITION_TESTS ${TW_ROOT}/tests/win32/resources_test.cpp)
 list(REMOVE_ITEM TW_WIN32_TESTS ${TW_PER_EDITION_TESTS})
 foreach(n 1 2 3 4 5)
   add_executable(edition${n}_tests ${TW_PER_EDITION_TESTS} ${TW_ROOT}/tests/win32/per_edition/edition_main.cpp
-                 ${TW_ROOT}/app/edition_table.cpp ${TW_ROOT}/editions/${n}/edition.cpp ${TW_ROOT}/editions/${n}/tintwell${n}.rc)
+                 ${TW_ROOT}/editions/edition_table.cpp ${TW_ROOT}/editions/${n}/edition.cpp ${TW_ROOT}/editions/${n}/tintwell${n}.rc)
   target_include_directories(edition${n}_tests PRIVATE ${TW_ROOT})
   target_link_libraries(edition${n}_tests PRIVATE gtest gdi32 user32)
   target_link_options(edition${n}_tests PRIVATE ${TW_LINK_OPTIONS})
@@ -89,7 +89,7 @@ file(GLOB TW_E2E_SUPPORT CONFIGURE_DEPENDS ${TW_ROOT}/tests/e2e/support/*.cpp)
 set(TW_E2E_PRINTOUT ${TW_ROOT}/tests/e2e/support/printout.cpp)
 list(REMOVE_ITEM TW_E2E_SUPPORT ${TW_E2E_PRINTOUT})
 add_executable(e2e_tests ${TW_E2E_TESTS} ${TW_E2E_SUPPORT} ${TW_E2E_PRINTOUT} ${TW_TESTDATA} ${TW_ROOT}/tests/e2e/e2e_main.cpp
-               ${TW_ROOT}/app/edition_table.cpp ${TW_ROOT}/dialogs/print_layout.cpp ${TW_ROOT}/page/colours.cpp
+               ${TW_ROOT}/editions/edition_table.cpp ${TW_ROOT}/dialogs/print_layout.cpp ${TW_ROOT}/page/colours.cpp
                ${TW_ROOT}/tests/printer/virtual_printer.cpp)
 target_include_directories(e2e_tests PRIVATE ${TW_ROOT})
 # The printing tests run the rasteriser (tools/rasterise.sh) and the PPD of the source tree.
@@ -102,7 +102,7 @@ gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST
 
 # The release's own tests (installer, zips), run by tests/release/run.sh on the files in dist/.
 add_executable(release_tests ${TW_ROOT}/tests/release/release_test.cpp ${TW_E2E_SUPPORT} ${TW_TESTDATA}
-               ${TW_ROOT}/tests/e2e/e2e_main.cpp ${TW_ROOT}/app/edition_table.cpp ${TW_ROOT}/pictures/picture_names.cpp)
+               ${TW_ROOT}/tests/e2e/e2e_main.cpp ${TW_ROOT}/editions/edition_table.cpp ${TW_ROOT}/pictures/picture_names.cpp)
 target_include_directories(release_tests PRIVATE ${TW_ROOT})
 target_link_libraries(release_tests PRIVATE gtest gdi32 user32 psapi ole32 shell32 uuid)
 target_link_options(release_tests PRIVATE ${TW_LINK_OPTIONS})

@@ -1,7 +1,7 @@
 // The tables of the Info dialog, the Printing Options dialog and the About box.
 #include <cstring>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "dialogs/dialog_template.h"
 #include "dialogs/dialog_ids.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "page/page_file.h"
 #include "support/gmem.h"
 

@@ -2,7 +2,7 @@
 // called: generated from the edition table and the page titles.
 #pragma once
 
-#include "app/edition.h"
+#include "editions/edition.h"
 
 // The folder of an edition under Documents\Tintwell, e.g. "Tintwell 2 - Dinosaurs".
 extern const char* const kEditionFolders[kEditionCount];

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "pictures/picture_names.h"
 #include "pictures/picture_page.h"
 

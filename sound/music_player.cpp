@@ -1,7 +1,7 @@
 // The program's one music controller, sequencer and devices.
 #include <windows.h>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "sound/music.h"
 #include "sound/winmm_midi.h"
 #include "support/log.h"

@@ -8,4 +8,5 @@ list(APPEND TW_PORTABLE_SOURCES
 list(APPEND TW_WIN32_SOURCES
   sound/winmm_midi.cpp
   sound/music_player.cpp
+  sound/sounds_win32.cpp
 )

@@ -1,4 +1,4 @@
 // This program is edition 2.
-#include "app/edition.h"
+#include "editions/edition.h"
 
 const EditionInfo& gEdition = kEditions[2 - 1];

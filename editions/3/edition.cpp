@@ -1,4 +1,4 @@
 // This program is edition 3.
-#include "app/edition.h"
+#include "editions/edition.h"
 
 const EditionInfo& gEdition = kEditions[3 - 1];

@@ -1,4 +1,4 @@
 // This program is edition 4.
-#include "app/edition.h"
+#include "editions/edition.h"
 
 const EditionInfo& gEdition = kEditions[4 - 1];

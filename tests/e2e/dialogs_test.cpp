@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "tests/e2e/support/session.h"
 
 using namespace e2e;

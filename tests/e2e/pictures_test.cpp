@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <map>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "tests/e2e/support/desktop.h"
 #include "tests/testdata/page_writer.h"
 

@@ -1,7 +1,7 @@
 // Start-up and shutdown of the real programs.
 #include <gtest/gtest.h>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "tests/e2e/support/desktop.h"
 
 using namespace e2e;

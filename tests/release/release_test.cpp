@@ -12,7 +12,7 @@
 
 #include <cstdio>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "pictures/picture_names.h"
 #include "tests/e2e/support/desktop.h"
 #include "tests/e2e/support/program_art.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "dialogs/dialog_template.h"
 
 namespace {

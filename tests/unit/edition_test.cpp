@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 
 TEST(EditionTable, EveryEditionHasFiftyDistinctEightDotThreeNamesWithItsExtension) {
     for (const EditionInfo& e : kEditions) {

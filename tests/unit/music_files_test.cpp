@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "sound/midifile.h"
 #include "sound/sequencer.h"
 #include "sound/virtual_midi.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "page/colours.h"
 #include "page/page_file.h"
 #include "page/page_image.h"

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "sound/music.h"
 #include "sound/sequencer.h"
 #include "sound/winmm_midi.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "page/colours.h"
 #include "page/page_file.h"
 #include "support/gmem.h"

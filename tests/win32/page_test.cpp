@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "app/globals.h"
 #include "page/colours.h"
 #include "page/draw.h"

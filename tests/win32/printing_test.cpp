@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "app/controls.h"
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/startup.h"

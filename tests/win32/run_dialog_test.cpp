@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "app/globals.h"
 #include "dialogs/dialogs.h"
 #include "tests/win32/support/box_watcher.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/controls.h"
-#include "app/edition.h"
+#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/startup.h"

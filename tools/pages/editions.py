@@ -1,4 +1,4 @@
-"""Page names per edition, read from the program's edition table (app/edition_table.cpp)."""
+"""Page names per edition, read from the program's edition table (editions/edition_table.cpp)."""
 import os
 import re
 
@@ -12,7 +12,7 @@ def page_names(edition, table=None):
     The table stores one name with a trailing blank ("flowers.co5 "); the platform's file
     functions drop it, so the name is stripped here.
     """
-    table = table or os.path.join(REPO, "app", "edition_table.cpp")
+    table = table or os.path.join(REPO, "editions", "edition_table.cpp")
     with open(table, encoding="utf-8") as f:
         text = f.read()
     records = re.split(r"\{\s*(\d)\s*,\s*\"tintwell", text)

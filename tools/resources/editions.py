@@ -1,9 +1,9 @@
 """The five editions as the program's own edition table states them (parsed from
-app/edition_table.cpp, so the title strips always follow the page list)."""
+editions/edition_table.cpp, so the title strips always follow the page list)."""
 import os
 import re
 
-TABLE = os.path.join("app", "edition_table.cpp")
+TABLE = os.path.join("editions", "edition_table.cpp")
 
 
 def _strings(text):

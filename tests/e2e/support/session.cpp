@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 
 namespace e2e {
 

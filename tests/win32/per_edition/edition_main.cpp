@@ -2,7 +2,7 @@
 // record and resources.
 #include <gtest/gtest.h>
 
-#include "app/edition.h"
+#include "editions/edition.h"
 
 int TestEditionNumber() { return gEdition.number; }
 

@@ -1,6 +1,6 @@
 // The five edition records. Page names are 8.3 file names opened in the current
 // directory; their order is the order of the strips in the "Titles" bitmap.
-#include "app/edition.h"
+#include "editions/edition.h"
 
 const EditionInfo kEditions[kEditionCount] = {
     {1, "tintwell", "Tintwell", "TNTWLWIN1", ".col", 0x4F43, "tntwl.mid", "Tintwell", "Version 3.1",

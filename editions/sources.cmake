@@ -1,0 +1,3 @@
+list(APPEND TW_PORTABLE_SOURCES
+  editions/edition_table.cpp
+)
