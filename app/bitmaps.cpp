@@ -1,33 +1,44 @@
 #include "app/bitmaps.h"
 
-ScreenBitmaps gBitmaps;
+#include "app/globals.h"
 
 namespace {
-const char* const kButtonUpNames[kPageButtonCount] = {"QuitBtn", "PrintBtn", "ClearBtn",
-                                                      "InfoBtn", "UpBtn",    "DownBtn"};
-const char* const kButtonDownNames[kPageButtonCount] = {"QuitBtnDn", "PrintBtnDn", "ClearBtnDn",
-                                                        "InfoBtnDn", "UpBtnDn",    "DownBtnDn"};
 
-void DeleteBitmap(HBITMAP& bitmap) {
-    if (bitmap) DeleteObject(bitmap);
-    bitmap = nullptr;
+struct LoadedBitmap {
+    char name[24];  // empty for a numbered resource
+    WORD number;
+    HBITMAP bitmap;  // null when the resource is missing: not looked for again
+};
+
+// Every bitmap resource of an edition fits: 36 swatches and some forty named.
+constexpr int kMostBitmaps = 96;
+LoadedBitmap gLoaded[kMostBitmaps];
+int gLoadedCount = 0;
+
+bool Names(const LoadedBitmap& loaded, const char* name) {
+    if (IS_INTRESOURCE(name)) return loaded.name[0] == 0 && loaded.number == LOWORD(name);
+    return lstrcmpiA(loaded.name, name) == 0;
 }
+
 }  // namespace
 
-void LoadScreenBitmaps(HINSTANCE instance) {
-    gBitmaps.topBottomBorder = LoadBitmapA(instance, "TopBottomBorder");
-    gBitmaps.leftRightBorder = LoadBitmapA(instance, "LeftRightBorder");
-    gBitmaps.dotPattern = LoadBitmapA(instance, "DotPattern");
-    gBitmaps.dotPatternShadow = LoadBitmapA(instance, "DotPatternShadow");
-    for (int i = 0; i < kPageButtonCount; ++i) {
-        gBitmaps.buttonUp[i] = LoadBitmapA(instance, kButtonUpNames[i]);
-        gBitmaps.buttonDown[i] = LoadBitmapA(instance, kButtonDownNames[i]);
-    }
-    gBitmaps.titles = LoadBitmapA(instance, "Titles");
+HBITMAP ScreenBitmap(const char* name) {
+    for (int i = 0; i < gLoadedCount; ++i)
+        if (Names(gLoaded[i], name)) return gLoaded[i].bitmap;
+    if (gLoadedCount == kMostBitmaps) return nullptr;
+    if (!IS_INTRESOURCE(name) && lstrlenA(name) >= int(sizeof gLoaded[0].name)) return nullptr;
+    LoadedBitmap& loaded = gLoaded[gLoadedCount++];
+    loaded = {};
+    if (IS_INTRESOURCE(name))
+        loaded.number = LOWORD(name);
+    else
+        lstrcpyA(loaded.name, name);
+    loaded.bitmap = LoadBitmapA(hInst, name);
+    return loaded.bitmap;
 }
 
 void DeleteScreenBitmaps() {
-    DeleteBitmap(gBitmaps.dotPattern);
-    for (HBITMAP& bitmap : gBitmaps.buttonUp) DeleteBitmap(bitmap);
-    for (HBITMAP& bitmap : gBitmaps.buttonDown) DeleteBitmap(bitmap);
+    for (int i = 0; i < gLoadedCount; ++i)
+        if (gLoaded[i].bitmap) DeleteObject(gLoaded[i].bitmap);
+    gLoadedCount = 0;
 }

@@ -1,24 +1,13 @@
-// The bitmaps loaded at start-up and kept for the whole run.
+// The bitmap resources the screens and dialogs paint. Each is loaded once, on
+// first use, and kept until DeleteScreenBitmaps at shutdown: one lifetime for
+// all of them, and none loaded again on every paint.
 #pragma once
 
 #include <windows.h>
 
-constexpr int kPageButtonCount = 6;  // Quit, Print, Clear, Info, Up, Down
+// The bitmap resource of that name, or of that number (MAKEINTRESOURCEA);
+// null when the resources lack it.
+HBITMAP ScreenBitmap(const char* name);
 
-struct ScreenBitmaps {
-    HBITMAP topBottomBorder;
-    HBITMAP leftRightBorder;
-    HBITMAP dotPattern;
-    HBITMAP dotPatternShadow;
-    HBITMAP buttonUp[kPageButtonCount];    // indexed by command id - ID_QUIT
-    HBITMAP buttonDown[kPageButtonCount];
-    HBITMAP titles;
-};
-
-extern ScreenBitmaps gBitmaps;
-
-// Loads the seventeen bitmaps in table order; a missing one stays null.
-void LoadScreenBitmaps(HINSTANCE instance);
-
-// Deletes DotPattern and the twelve button bitmaps (the others live to the end).
+// Deletes every bitmap loaded so far.
 void DeleteScreenBitmaps();

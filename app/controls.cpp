@@ -5,6 +5,7 @@
 #include "app/ids.h"
 #include "app/screen_draw.h"
 #include "page/palette.h"
+#include "support/scoped_gdi.h"
 
 ButtonDef IntroButtons[1] = {{nullptr, ID_INTRO_OK, 344, 420, 96, 46}};
 
@@ -32,7 +33,10 @@ ButtonDef SwatchButtons[kSwatchDefs] = {
 };
 
 namespace {
-HBITMAP gSwatchBitmaps[kSwatchDefs];  // loaded with the swatches, kept to the end
+// The page buttons' bitmaps, indexed by command id - ID_QUIT.
+const char* const kButtonUpNames[kPageButtonDefs] = {"QuitBtn", "PrintBtn", "ClearBtn", "InfoBtn", "UpBtn", "DownBtn"};
+const char* const kButtonDownNames[kPageButtonDefs] = {"QuitBtnDn", "PrintBtnDn", "ClearBtnDn",
+                                                       "InfoBtnDn", "UpBtnDn",    "DownBtnDn"};
 
 void Create(ButtonDef& def, HWND parent) {
     def.window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, def.x, def.y, def.width,
@@ -62,8 +66,6 @@ LRESULT CreatePageControls(HWND parent) {
 
 void CreateSwatches(HWND parent) {
     for (ButtonDef& def : SwatchButtons) Create(def, parent);
-    for (int k = 0; k < kSwatchDefs; ++k)
-        if (!gSwatchBitmaps[k]) gSwatchBitmaps[k] = LoadBitmapA(hInst, MAKEINTRESOURCEA(kFirstSwatchBitmap + k));
 }
 
 HWND ButtonWindow(int commandId) {
@@ -78,31 +80,23 @@ LRESULT DrawButtonItem(const DRAWITEMSTRUCT* item) {
     const int id = int(item->CtlID);
     if (id == ID_INTRO_OK) return DrawOwnerButton(item, "OKButtonDown", "OKButtonUp");
 
-    HDC dc = item->hDC;
-    HPALETTE oldPalette = hPagePalette ? SelectPalette(dc, hPagePalette, FALSE) : nullptr;
-    if (hPagePalette) RealizePalette(dc);
-    HDC memory = CreateCompatibleDC(dc);
-    HPALETTE oldMemoryPalette = hPagePalette ? SelectPalette(memory, hPagePalette, FALSE) : nullptr;
-    if (hPagePalette) RealizePalette(memory);
-
     HBITMAP bitmap = nullptr;
     int sourceY = 0;
     const bool pressed = (item->itemState & ODS_SELECTED) != 0;
     if (id >= ID_QUIT && id <= ID_PAGE_DOWN) {
-        bitmap = pressed ? gBitmaps.buttonDown[id - ID_QUIT] : gBitmaps.buttonUp[id - ID_QUIT];
+        bitmap = ScreenBitmap(pressed ? kButtonDownNames[id - ID_QUIT] : kButtonUpNames[id - ID_QUIT]);
     } else if (id >= ID_SWATCH_FIRST && id <= ID_SWATCH_LAST) {
-        bitmap = gSwatchBitmaps[id - ID_SWATCH_FIRST];
+        bitmap = ScreenBitmap(MAKEINTRESOURCEA(kFirstSwatchBitmap + id - ID_SWATCH_FIRST));
         // The lower half is the selected look: the chosen colour, or the focused swatch.
         if (id == gScreen.selectedSwatchId || (item->itemState & ODS_FOCUS)) sourceY = 45;
     }
-    if (bitmap) {
-        HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-        const RECT& r = item->rcItem;
-        BitBlt(dc, r.left, r.top, r.right, r.bottom, memory, 0, sourceY, SRCCOPY);
-        SelectObject(memory, oldBitmap);
-    }
-    if (oldMemoryPalette) SelectPalette(memory, oldMemoryPalette, FALSE);
-    DeleteDC(memory);
-    if (oldPalette) SelectPalette(dc, oldPalette, FALSE);
+    if (!bitmap) return TRUE;
+    HDC dc = item->hDC;
+    ScopedSelectPalette palette(dc, hPagePalette);
+    ScopedMemoryDC memory(dc);
+    ScopedSelectPalette memoryPalette(memory, hPagePalette);
+    ScopedSelectObject selected(memory, bitmap);
+    const RECT& r = item->rcItem;
+    BitBlt(dc, r.left, r.top, r.right, r.bottom, memory, 0, sourceY, SRCCOPY);
     return TRUE;
 }

@@ -2,11 +2,13 @@
 
 #include <ddraw.h>
 
+#include "app/app_box.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/text.h"
 #include "app/wine_renderer.h"
 #include "support/log.h"
+#include "support/scoped_gdi.h"
 
 namespace {
 
@@ -35,16 +37,18 @@ void UnloadDirectDraw() {
 
 }  // namespace
 
-bool CheckDisplay(HWND window) {
-    HDC dc = GetDC(window);
-    const int width = GetDeviceCaps(dc, HORZRES);
-    const int height = GetDeviceCaps(dc, VERTRES);
-    ReleaseDC(window, dc);
-    if (width >= 800 && height >= 600) return false;
+DisplayCheck CheckDisplay(HWND window) {
+    int width, height;
+    {
+        ScopedGetDC dc(window);
+        width = GetDeviceCaps(dc, HORZRES);
+        height = GetDeviceCaps(dc, VERTRES);
+    }
+    if (width >= 800 && height >= 600) return DisplayCheck::Fits;
     const char* text = LoadText(IDS_DISPLAY_TOO_SMALL, 0);
     const char* caption = LoadText(IDS_DISPLAY_CAPTION, 1);
-    MessageBoxA(window, text, caption, MB_OK);
-    return true;
+    ShowAppBox(text, caption, MB_OK);
+    return DisplayCheck::TooSmall;
 }
 
 bool SetFullScreenMode() {

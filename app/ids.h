@@ -36,11 +36,3 @@ enum TextId {
     IDS_ALL_PAGES_MISSING = 9,
     IDS_PAGE_NOT_SAVED = 10,
 };
-
-// Screen phases, in the order a run passes through them.
-enum ScreenPhaseValue {
-    PHASE_COLOURING = 0,
-    PHASE_INTRO_DISMISSED = 1,
-    PHASE_INTRO_SHOWN = 2,
-    PHASE_INTRO_PENDING = 3,
-};

@@ -13,7 +13,5 @@ void DiscardQueuedInput(HWND window) {
 void RefreshCursorFromPointer(HWND window) {
     POINT p;
     GetCursorPos(&p);
-    gScreen.lastMousePos.x = SHORT(p.x);
-    gScreen.lastMousePos.y = SHORT(p.y);
     PostMessageA(hwndMain, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
 }

@@ -2,7 +2,6 @@
 
 #include "app/app_box.h"
 #include "app/controls.h"
-#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/input.h"
@@ -14,6 +13,7 @@
 #include "dialogs/dialogs.h"
 #include "dialogs/print.h"
 #include "dialogs/print_option.h"
+#include "editions/edition.h"
 #include "page/draw.h"
 #include "page/palette.h"
 #include "sound/music.h"
@@ -24,12 +24,11 @@ namespace {
 constexpr DWORD kPressMillis = 125;
 
 LRESULT OnMainCreate(HWND window) {
-    BuildPagePalette();
+    BuildPagePalette(window);
     gScreen.arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
     gScreen.editCursor = LoadCursorA(hInst, "EditCursor");
     gScreen.waitCursor = LoadCursorA(nullptr, IDC_WAIT);
     gScreen.currentCursor = gScreen.arrowCursor;
-    gScreen.nullBrush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     return 0;
 }
 
@@ -167,8 +166,6 @@ LRESULT OnKeyDown(HWND window, WPARAM key) {
 LRESULT OnMouseMove(HWND window, LPARAM lParam) {
     if (gScreen.screenPhase != PHASE_COLOURING) return 0;
     const unsigned x = LOWORD(lParam), y = HIWORD(lParam);
-    gScreen.lastMousePos.x = SHORT(x);
-    gScreen.lastMousePos.y = SHORT(y);
     const bool overPage = x >= 70 && x < 730 && y >= 70 && y < 530;
     gScreen.currentCursor = overPage ? gScreen.editCursor : gScreen.arrowCursor;
     SetCursor(gScreen.currentCursor);
@@ -179,7 +176,6 @@ LRESULT OnSwatch(int id) {
     HWND previous = ButtonWindow(gScreen.selectedSwatchId);
     PlaySoundOnce(8);
     gScreen.selectedSwatchId = id;
-    gScreen.currentColour = id - 1999;
     // Pressing and releasing the old swatch repaints it in its unselected look.
     if (previous) {
         SendMessageA(previous, BM_SETSTATE, TRUE, 0);

@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "app/app_box.h"
-#include "editions/edition.h"
 #include "app/ids.h"
 #include "app/text.h"
+#include "editions/edition.h"
 #include "page/page_store.h"
 
 namespace {
@@ -19,7 +19,7 @@ void ShowNamedBox(unsigned textId, const char* name, UINT type) {
 }  // namespace
 
 bool LoadPage(const char* name) {
-    const PageLoadResult result = ReadPage(name);
+    const PageLoadResult result = ReadPage(name, gEdition.pageSignature);
     if (result == PageLoadResult::Loaded) return true;
     if (result == PageLoadResult::NoMemory) return false;  // the low-memory box has spoken already
     if (result == PageLoadResult::Missing)

@@ -1,13 +1,14 @@
 // Moving to the previous or next page: the page is saved over its file, then
 // the next page in that direction that loads is shown.
 #include "app/app_box.h"
-#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/page_files.h"
 #include "app/painting.h"
 #include "app/screen_draw.h"
+#include "editions/edition.h"
 #include "page/draw.h"
+#include "support/scoped_gdi.h"
 
 namespace {
 
@@ -28,10 +29,11 @@ LRESULT TurnPage(HWND window, int step) {
         }
     }
     gScreen.pageIndex = index;
-    HDC dc = GetDC(hwndMain);
-    DrawPage(dc);
-    DrawTitleStrip(dc, index);
-    ReleaseDC(hwndMain, dc);
+    {
+        ScopedGetDC dc(hwndMain);
+        DrawPage(dc);
+        DrawTitleStrip(dc, index);
+    }
     SetFocus(window);
     return 0;
 }

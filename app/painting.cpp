@@ -5,6 +5,7 @@
 #include <mmsystem.h>
 
 #include "app/globals.h"
+#include "app/ids.h"
 #include "app/input.h"
 #include "app/random.h"
 #include "page/draw.h"
@@ -12,6 +13,7 @@
 #include "page/page_image.h"
 #include "sound/sounds.h"
 #include "support/gmem.h"
+#include "support/scoped_gdi.h"
 
 namespace {
 
@@ -32,9 +34,8 @@ public:
 
     uint32_t TickCount() override { return timeGetTime(); }
     void DrawFrame() override {
-        HDC dc = GetDC(hwndMain);
+        ScopedGetDC dc(hwndMain);
         DrawPage(dc);
-        ReleaseDC(hwndMain, dc);
     }
     bool PumpOneMessage() override {
         MSG msg;
@@ -86,11 +87,12 @@ LRESULT OnPageClick(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int width = PageWidth(gPageImage), height = PageHeight(gPageImage);
     if (x < 0 || y < 0 || x >= width || y >= height) return 0;
     const uint8_t pixel = lpDib[PixelOffset(x, y, width, height)];
-    if (pixel == 0 || pixel == gScreen.currentColour) return 0;
+    const uint8_t colour = uint8_t(gScreen.selectedSwatchId - ID_SWATCH_FIRST + 1);
+    if (pixel == 0 || pixel == colour) return 0;
 
     BeginLongAction();
     WindowWalkHost host;
-    FillRegion(host, x, y, uint8_t(gScreen.currentColour));
+    FillRegion(host, x, y, colour);
     EndLongAction();
     SetPageClean(gPageImage, false);
     SettleAfterLongAction(window);

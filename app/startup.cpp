@@ -1,18 +1,21 @@
 #include "app/startup.h"
 
+#include "app/app_box.h"
 #include "app/bitmaps.h"
 #include "app/display.h"
-#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/mainwnd.h"
 #include "app/page_files.h"
 #include "app/text.h"
 #include "dialogs/dialog_template.h"
+#include "editions/edition.h"
+#include "page/fill.h"
 #include "page/palette.h"
+#include "page/point_queue.h"
 #include "sound/sounds.h"
+#include "support/assert.h"
 #include "support/gmem.h"
-#include "support/low_memory.h"
 
 HINSTANCE hInst = nullptr;
 HWND hwndMain = nullptr;
@@ -23,7 +26,6 @@ void ResetScreenState() {
     gScreen.screenPhase = PHASE_INTRO_PENDING;
     gScreen.pageIndex = 0;
     gScreen.selectedSwatchId = ID_SWATCH_FIRST + 1;
-    gScreen.currentColour = 2;
 }
 
 void RegisterMainClass(HINSTANCE instance) {
@@ -42,18 +44,18 @@ bool InitInstance(HINSTANCE instance, int showCommand) {
                                   600, nullptr, nullptr, instance, nullptr);
     if (!window) return false;
     hwndMain = window;
-    if (CheckDisplay(hwndMain)) return false;
+    if (CheckDisplay(hwndMain) == DisplayCheck::TooSmall) return false;
     SetFullScreenMode();
     SetOutOfMemoryHandler(AskRetryOnLowMemory);
+    SetAssertionSink(ShowAssertionBox);
     if (!AllocateGlobalBlocks()) return false;
     RemoveLeftoverSaves();
     FillDialogItemLists(gEdition);
-    LoadScreenBitmaps(instance);
     LoadSounds(instance);
     if (!SetTimer(hwndMain, TIMER_ID_UI, kUiTimerPeriod, nullptr)) {
         const char* text = LoadText(IDS_TIMER_FAILED, 0);
         const char* caption = LoadText(IDS_STARTUP_CAPTION, 1);
-        MessageBoxA(hwndMain, text, caption, MB_ICONWARNING);
+        ShowAppBox(text, caption, MB_ICONWARNING);
         ShutdownApp(hwndMain);
         return false;
     }
@@ -76,7 +78,8 @@ LRESULT ShutdownApp(HWND window) {
     FreeGlobalBlock(lpDib);
     FreeGlobalBlock(lpDibClear);
     FreeGlobalBlock(lpDibPrint);
-    ReleasePagePalette(window);
+    if (!WalkRunning()) ReleaseWalkStorage();  // a walk in progress still uses it
+    ReleasePagePalette();
     RestoreScreenMode();
     PostQuitMessage(0);
     return 0;

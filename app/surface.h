@@ -4,10 +4,11 @@
 
 #include <windows.h>
 
+#include "support/scoped_gdi.h"
+
 class OffscreenSurface {
 public:
     OffscreenSurface(HDC reference, int width, int height);
-    virtual ~OffscreenSurface();
     OffscreenSurface(const OffscreenSurface&) = delete;
     OffscreenSurface& operator=(const OffscreenSurface&) = delete;
 
@@ -15,9 +16,11 @@ public:
     void CopyTo(HDC target, int x, int y) const;
 
 private:
-    HDC dc_;
-    HBITMAP bitmap_;
+    // Released in reverse order: the bitmap is deselected, then the context
+    // deleted, then the bitmap.
+    ScopedGdiObject bitmap_;
+    ScopedMemoryDC dc_;
+    ScopedSelectObject selected_;
     int width_;
     int height_;
-    HGDIOBJ previous_;
 };

@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/startup.h"
+#include "editions/edition.h"
 #include "sound/music.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
@@ -17,7 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     ResetScreenState();
     RegisterMainClass(instance);
     if (!InitInstance(instance, showCommand)) return 0;
-    StartMusic();
+    StartMusic(gEdition.musicFile);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

@@ -20,6 +20,18 @@ void PaintButton(LPARAM lParam, const char* pressed, const char* released) {
     DrawOwnerButton(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), pressed, released);
 }
 
+// The About box and the Printing Options dialog: the wooden card with its text
+// frame, and an OK button.
+int PaintTextCard(HDC dc) {
+    DrawBitmapAt(dc, "IntroBackGrd", 0, 0);
+    return DrawBitmapAt(dc, "AboutTextFrame", 18, 20);
+}
+
+INT_PTR PaintOkButton(WPARAM wParam, LPARAM lParam) {
+    if (wParam == IDOK_BUTTON) PaintButton(lParam, "OKButtonDown", "OKButtonUp");
+    return FALSE;
+}
+
 // Reads the radio buttons and keeps the first checked choice; none checked
 // keeps the value there was. The file is written on every OK.
 void StoreChoice(HWND dialog) {
@@ -46,7 +58,7 @@ void CentreDialog(HWND dialog, int dialogNumber) {
 HBRUSH SetDialogTextColours(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
-    return gScreen.nullBrush;
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));  // a stock object: nothing to delete
 }
 
 INT_PTR CALLBACK InfoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -99,11 +111,9 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         SetControlFont(dialog, IDC_ABOUT_MAKER_AND_ADDRESS, RegularFonts.Font(0));
         return TRUE;
     case WM_ERASEBKGND:
-        DrawBitmapAt(HDC(wParam), "IntroBackGrd", 0, 0);
-        return DrawBitmapAt(HDC(wParam), "AboutTextFrame", 18, 20);
+        return PaintTextCard(HDC(wParam));
     case WM_DRAWITEM:
-        if (wParam == IDOK_BUTTON) PaintButton(lParam, "OKButtonDown", "OKButtonUp");
-        return FALSE;
+        return PaintOkButton(wParam, lParam);
     case WM_COMMAND:
         if (LOWORD(wParam) != IDOK_BUTTON && LOWORD(wParam) != IDC_ESCAPE) return FALSE;
         EndDialog(dialog, LOWORD(wParam));
@@ -122,12 +132,10 @@ INT_PTR CALLBACK PrintOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam
             CheckRadioButton(dialog, IDC_PRINT_DEFAULT, IDC_PRINT_ALTERNATE_2, IDC_PRINT_DEFAULT + PrintOption);
         return TRUE;
     case WM_ERASEBKGND:
-        DrawBitmapAt(HDC(wParam), "IntroBackGrd", 0, 0);
-        DrawBitmapAt(HDC(wParam), "AboutTextFrame", 18, 20);
+        PaintTextCard(HDC(wParam));
         return DrawBitmapAt(HDC(wParam), "PrintOptions", 54, 82);
     case WM_DRAWITEM:
-        if (wParam == IDOK_BUTTON) PaintButton(lParam, "OKButtonDown", "OKButtonUp");
-        return FALSE;
+        return PaintOkButton(wParam, lParam);
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_PRINT_DEFAULT:

@@ -1,9 +1,9 @@
 // The tables of the Info dialog, the Printing Options dialog and the About box.
 #include <cstring>
 
-#include "editions/edition.h"
-#include "dialogs/dialog_template.h"
 #include "dialogs/dialog_ids.h"
+#include "dialogs/dialog_template.h"
+#include "editions/edition.h"
 
 namespace {
 

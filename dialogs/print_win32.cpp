@@ -4,12 +4,14 @@
 
 #include "app/globals.h"
 #include "app/input.h"
+#include "app/surface.h"
 #include "dialogs/print_layout.h"
 #include "dialogs/print_option.h"
 #include "page/page_image.h"
 #include "page/palette.h"
 #include "support/assert.h"
 #include "support/gmem.h"
+#include "support/scoped_gdi.h"
 
 static_assert(sizeof(PRINTDLGA) == 66, "the print dialog record is 66 bytes");
 static_assert(sizeof(DOCINFOA) == 20, "the document record is 20 bytes");
@@ -17,6 +19,7 @@ static_assert(sizeof(DOCINFOA) == 20, "the document record is 20 bytes");
 namespace {
 
 const char kDocumentName[] = "Tintwell: Printing";
+constexpr AssertionText kNoPrintableArea = {"xPage || yPage", "Print", 49};
 bool gPrinting = false;  // from disabling the window to the end of the document
 
 // The page's bitmap information (header and 256 colours) with another size.
@@ -38,67 +41,38 @@ PageBitmapInfo PageInfoSized(int width, int height) {
 
 bool PageInMemory() { return lpDib && lpDibClear && lpDibPrint; }
 
-void UsePagePalette(HDC dc) {
-    if (!hPagePalette) return;
-    SelectPalette(dc, hPagePalette, FALSE);
-    RealizePalette(dc);
-}
-
-// The two framed halves of the turned page and two tile buffers, each a memory
-// context with a screen-compatible bitmap and the page palette.
-class HalfBitmaps {
+// A framed half of the turned page, or a tile buffer: an off-screen surface the
+// size of a framed half, with the page palette.
+class HalfSurface {
 public:
-    enum { A, B, C, D, kCount };
     static constexpr int kWidth = kPageHeight + 40;         // 500
     static constexpr int kHeight = (kPageWidth + 140) / 2;  // 400
 
-    explicit HalfBitmaps(HDC screen) {
-        for (int i = 0; i < kCount; ++i) {
-            dc_[i] = CreateCompatibleDC(screen);
-            oldPalette_[i] = hPagePalette ? SelectPalette(dc_[i], hPagePalette, FALSE) : nullptr;
-            RealizePalette(dc_[i]);
-            bitmap_[i] = CreateCompatibleBitmap(screen, kWidth, kHeight);
-            oldBitmap_[i] = SelectObject(dc_[i], bitmap_[i]);
-        }
-    }
-    ~HalfBitmaps() {
-        for (int i = 0; i < kCount; ++i) {
-            SelectObject(dc_[i], oldBitmap_[i]);
-            if (oldPalette_[i]) SelectPalette(dc_[i], oldPalette_[i], FALSE);
-            DeleteDC(dc_[i]);
-            DeleteObject(bitmap_[i]);
-        }
-    }
-    HalfBitmaps(const HalfBitmaps&) = delete;
-    HalfBitmaps& operator=(const HalfBitmaps&) = delete;
-    HDC operator[](int i) const { return dc_[i]; }
+    explicit HalfSurface(HDC screen) : surface_(screen, kWidth, kHeight), palette_(surface_.Context(), hPagePalette) {}
+    operator HDC() const { return surface_.Context(); }
 
 private:
-    HDC dc_[kCount];
-    HBITMAP bitmap_[kCount];
-    HGDIOBJ oldBitmap_[kCount];
-    HPALETTE oldPalette_[kCount];
+    OffscreenSurface surface_;
+    ScopedSelectPalette palette_;
 };
 
 // White, with a solid black rectangle one framed half in size at the top-left:
 // the picture drawn over it leaves three black pixels showing as its frame.
 void PrepareHalf(HDC half, int width, int height) {
-    PatBlt(half, 0, 0, HalfBitmaps::kWidth, HalfBitmaps::kHeight, WHITENESS);
-    HGDIOBJ oldPen = SelectObject(half, GetStockObject(BLACK_PEN));
-    HGDIOBJ oldBrush = SelectObject(half, GetStockObject(BLACK_BRUSH));
+    PatBlt(half, 0, 0, HalfSurface::kWidth, HalfSurface::kHeight, WHITENESS);
+    ScopedSelectObject pen(half, GetStockObject(BLACK_PEN));
+    ScopedSelectObject brush(half, GetStockObject(BLACK_BRUSH));
     const POINT corners[4] = {
         {0, 0}, {height + 5, 0}, {height + 5, (width + 6) / 2 - 1}, {0, (width + 6) / 2 - 1}};
     Polygon(half, corners, 4);
-    SelectObject(half, oldBrush);
-    SelectObject(half, oldPen);
 }
 
 // Alternate 2: the half cut into 20 x 20 tiles, each enlarged s times in the
 // tile buffer and copied whole to the printer.
 void PrintTiles(HDC printer, HDC half, HDC tile, int left, int top, int s) {
     const int size = 20 * s;
-    for (int k = 0; k < HalfBitmaps::kHeight / 20; ++k)
-        for (int l = 0; l < HalfBitmaps::kWidth / 20; ++l) {
+    for (int k = 0; k < HalfSurface::kHeight / 20; ++k)
+        for (int l = 0; l < HalfSurface::kWidth / 20; ++l) {
             StretchBlt(tile, 0, 0, size, size, half, 20 * l, 20 * k, 20, 20, SRCCOPY);
             BitBlt(printer, left + l * size, top + k * size, size, size, tile, 0, 0, SRCCOPY);
         }
@@ -147,9 +121,9 @@ bool RenderPrintDefault(HDC printer, int16_t xPage, int16_t yPage) {
     MakeRotatedCopy(lpDib, width, height, lpDibClear);
     MakeFramedCopy(lpDibClear, width, height, lpDibPrint);
     const PageBitmapInfo info = PageInfoSized(height + 2 * kPrintFrame, width + 2 * kPrintFrame);
+    ScopedSelectPalette palette(printer, hPagePalette);
     StretchDIBits(printer, place.x, place.y, place.width, place.height, 0, 0, height + 2 * kPrintFrame,
                   width + 2 * kPrintFrame, lpDibPrint, info.get(), DIB_RGB_COLORS, SRCCOPY);
-    UsePagePalette(printer);
     return true;
 }
 
@@ -160,40 +134,33 @@ bool RenderPrintAlternate(HDC printer, int16_t xPage, int16_t yPage) {
     const PrintableArea area{xPage, yPage};
     MakeRotatedCopy(lpDib, width, height, lpDibClear);
 
-    HDC screen = GetDC(nullptr);
-    HPALETTE oldScreenPalette = hPagePalette ? SelectPalette(screen, hPagePalette, FALSE) : nullptr;
-    RealizePalette(screen);
-    {
-        HalfBitmaps halves(screen);
-        PrepareHalf(halves[HalfBitmaps::A], width, height);
-        PrepareHalf(halves[HalfBitmaps::B], width, height);
-        // The turned page's upper half (its top rows, stored last) into A inside the
-        // frame's top, its lower half into B above the frame's bottom.
-        const int halfRows = width / 2;
-        const PageBitmapInfo info = PageInfoSized(height, halfRows);
-        const uint8_t* upper = lpDibClear + size_t(halfRows) * size_t(DibRowBytes(height));
-        SetDIBitsToDevice(halves[HalfBitmaps::A], 3, 3, height, halfRows, 0, 0, 0, halfRows, upper, info.get(),
-                          DIB_RGB_COLORS);
-        SetDIBitsToDevice(halves[HalfBitmaps::B], 3, 0, height, halfRows, 0, 0, 0, halfRows, lpDibClear,
-                          info.get(), DIB_RGB_COLORS);
+    ScopedGetDC screen(nullptr);
+    ScopedSelectPalette screenPalette(screen, hPagePalette);
+    // The turned page's upper half (its top rows, stored last) goes into `upper`
+    // inside the frame's top, its lower half into `lower` above the frame's bottom.
+    HalfSurface upper(screen), lower(screen);
+    PrepareHalf(upper, width, height);
+    PrepareHalf(lower, width, height);
+    const int halfRows = width / 2;
+    const PageBitmapInfo info = PageInfoSized(height, halfRows);
+    const uint8_t* upperRows = lpDibClear + size_t(halfRows) * size_t(DibRowBytes(height));
+    SetDIBitsToDevice(upper, 3, 3, height, halfRows, 0, 0, 0, halfRows, upperRows, info.get(), DIB_RGB_COLORS);
+    SetDIBitsToDevice(lower, 3, 0, height, halfRows, 0, 0, 0, halfRows, lpDibClear, info.get(), DIB_RGB_COLORS);
 
-        UsePagePalette(printer);
-        const int framedWidth = height + 6, framedHalf = (width + 6) / 2;
-        if (method == PrintMethod::AlternateTwo) {
-            const AlternateTwoPlacement place = PlaceAlternateTwo(area, width, height);
-            PrintTiles(printer, halves[HalfBitmaps::A], halves[HalfBitmaps::C], place.left, place.top, place.scale);
-            PrintTiles(printer, halves[HalfBitmaps::B], halves[HalfBitmaps::D], place.left,
-                       place.top + framedHalf * place.scale, place.scale);
-        } else {
-            const AlternateOnePlacement place = PlaceAlternateOne(area, width, height);
-            StretchBlt(printer, place.x, place.top, place.width, place.halfHeight, halves[HalfBitmaps::A], 0, 0,
-                       framedWidth, framedHalf, SRCCOPY);
-            StretchBlt(printer, place.x, place.top + place.halfHeight, place.width, place.halfHeight,
-                       halves[HalfBitmaps::B], 0, 0, framedWidth, framedHalf, SRCCOPY);
-        }
+    ScopedSelectPalette printerPalette(printer, hPagePalette);
+    const int framedWidth = height + 6, framedHalf = (width + 6) / 2;
+    if (method == PrintMethod::AlternateTwo) {
+        const AlternateTwoPlacement place = PlaceAlternateTwo(area, width, height);
+        HalfSurface tile(screen);
+        PrintTiles(printer, upper, tile, place.left, place.top, place.scale);
+        PrintTiles(printer, lower, tile, place.left, place.top + framedHalf * place.scale, place.scale);
+    } else {
+        const AlternateOnePlacement place = PlaceAlternateOne(area, width, height);
+        StretchBlt(printer, place.x, place.top, place.width, place.halfHeight, upper, 0, 0, framedWidth, framedHalf,
+                   SRCCOPY);
+        StretchBlt(printer, place.x, place.top + place.halfHeight, place.width, place.halfHeight, lower, 0, 0,
+                   framedWidth, framedHalf, SRCCOPY);
     }
-    if (oldScreenPalette) SelectPalette(screen, oldScreenPalette, FALSE);
-    ReleaseDC(nullptr, screen);
     return true;
 }
 
@@ -206,7 +173,7 @@ void PrintPage(HINSTANCE instance, HWND window) {
     }
     const int16_t xPage = int16_t(GetDeviceCaps(printer, HORZRES));
     const int16_t yPage = int16_t(GetDeviceCaps(printer, VERTRES));
-    if (!xPage && !yPage) ReportAssertion("xPage || yPage", "Print", 49);
+    if (!xPage && !yPage) ReportAssertion(kNoPrintableArea);
 
     gScreen.currentCursor = gScreen.waitCursor;
     SetCursor(gScreen.currentCursor);

@@ -1,3 +1,4 @@
+#include "app/app_box.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/text.h"
@@ -24,7 +25,7 @@ HGLOBAL BuildDialogTemplate(int dialogNumber) {
 INT_PTR RunDialog(HWND owner, int dialogNumber, DLGPROC procedure) {
     HGLOBAL block = BuildDialogTemplate(dialogNumber);
     if (!block) {
-        MessageBoxA(owner, "Insufficient memory.", LoadText(IDS_PROGRAM_CAPTION, 1), MB_OK);
+        ShowAppBox("Insufficient memory.", LoadText(IDS_PROGRAM_CAPTION, 1), MB_OK, owner);
         return 0;
     }
     const auto* dialogTemplate = static_cast<LPCDLGTEMPLATEA>(GlobalLock(block));

@@ -3,6 +3,7 @@
 #include "page/page_image.h"
 #include "page/palette.h"
 #include "support/gmem.h"
+#include "support/scoped_gdi.h"
 
 namespace {
 constexpr int kPageLeft = 70;
@@ -11,10 +12,7 @@ constexpr int kPageTop = 70;
 
 bool DrawPage(HDC dc) {
     if (!lpDib) return false;
-    if (hPagePalette) {
-        SelectPalette(dc, hPagePalette, FALSE);
-        RealizePalette(dc);
-    }
+    ScopedSelectPalette palette(dc, hPagePalette);
     const int width = PageWidth(gPageImage);
     const int height = PageHeight(gPageImage);
     StretchDIBits(dc, kPageLeft, kPageTop, width, height, 0, 0, width, height, lpDib,

@@ -5,10 +5,11 @@
 
 #include "page/page_file.h"
 
-// Reads the named page file into the page image; on any failure the page in
+// Reads the named page file, whose first two bytes must be the edition's
+// signature, into the page image; on any failure the page in
 // memory is unchanged. Needs the page palette built first: a 1-bit page takes
 // its colours from it.
-PageLoadResult ReadPage(const char* name);
+PageLoadResult ReadPage(const char* name, uint16_t signature);
 
 // Writes the page image to the named file in the 8-bit form. The new bytes go
 // to "<name>.tmp", which replaces the old file only when complete, so a failed

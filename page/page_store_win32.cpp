@@ -4,7 +4,6 @@
 
 #include <cstdio>
 
-#include "editions/edition.h"
 #include "page/page_file.h"
 #include "support/gmem.h"
 
@@ -61,7 +60,7 @@ bool LeftoverName(const char* name, char (&temp)[MAX_PATH]) {
 }
 }  // namespace
 
-PageLoadResult ReadPage(const char* name) {
+PageLoadResult ReadPage(const char* name, uint16_t signature) {
     // lpDibClear is free while no clear or print runs: the new page is staged there.
     if (!lpDib || !lpDibClear) return PageLoadResult::NoMemory;
     HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
@@ -71,7 +70,7 @@ PageLoadResult ReadPage(const char* name) {
     // The logical page palette is built from these same entries.
     PaletteColour palette[256];
     BuildPaletteEntries(palette);
-    const PageLoadResult result = ReadPageFile(source, gEdition.pageSignature, palette, gPageImage, lpDib, lpDibClear);
+    const PageLoadResult result = ReadPageFile(source, signature, palette, gPageImage, lpDib, lpDibClear);
     CloseHandle(file);
     return result;
 }

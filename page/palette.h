@@ -6,10 +6,9 @@
 
 extern HPALETTE hPagePalette;
 
-// Creates and realizes the page palette in the main window and fills the page
-// image's colour table from it. Always true.
-bool BuildPagePalette();
+// Creates the page palette, realizes it once in the given window and fills the
+// page image's colour table from it. Always true.
+bool BuildPagePalette(HWND window);
 
-// Selects the palette that was current before back into the window's context
-// and deletes the page palette.
-void ReleasePagePalette(HWND window);
+// Deletes the page palette.
+void ReleasePagePalette();

@@ -1,16 +1,12 @@
 #include "page/palette.h"
 
-#include "app/globals.h"
 #include "page/colours.h"
 #include "page/page_image.h"
+#include "support/scoped_gdi.h"
 
 HPALETTE hPagePalette = nullptr;
 
-namespace {
-HPALETTE gPreviousPalette = nullptr;
-}
-
-bool BuildPagePalette() {
+bool BuildPagePalette(HWND window) {
     PaletteColour entries[256];
     BuildPaletteEntries(entries);
 
@@ -25,12 +21,12 @@ bool BuildPagePalette() {
         logical.entries[i] = {entries[i].red, entries[i].green, entries[i].blue, entries[i].flags};
     hPagePalette = CreatePalette(reinterpret_cast<LOGPALETTE*>(&logical));
 
-    HDC dc = GetDC(hwndMain);
-    if (hPagePalette) {
-        gPreviousPalette = SelectPalette(dc, hPagePalette, FALSE);
-        RealizePalette(dc);
+    {
+        // Realized once in the window, so that on a palette display the system
+        // palette holds the page colours before anything is drawn.
+        ScopedGetDC dc(window);
+        ScopedSelectPalette palette(dc, hPagePalette);
     }
-    ReleaseDC(hwndMain, dc);
 
     // The bitmap colour table orders each entry blue, green, red, reserved.
     uint8_t* table = gPageImage.info + kColourTableOffset;
@@ -42,12 +38,9 @@ bool BuildPagePalette() {
     return true;
 }
 
-void ReleasePagePalette(HWND window) {
-    HDC dc = GetDC(window);
-    if (hPagePalette) {
-        SelectPalette(dc, gPreviousPalette, FALSE);
-        DeleteObject(hPagePalette);
-        hPagePalette = nullptr;
-    }
-    ReleaseDC(window, dc);
+void ReleasePagePalette() {
+    // Every drawing selects the palette only for its own duration, so no
+    // context holds it any more.
+    if (hPagePalette) DeleteObject(hPagePalette);
+    hPagePalette = nullptr;
 }

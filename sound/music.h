@@ -34,6 +34,6 @@ private:
 };
 
 // The program's music, on the interface thread (Win32 build).
-void StartMusic();  // the edition's music file in the current directory
+void StartMusic(const char* fileName);  // a song file in the current directory
 void StopMusic();   // the Quit button: stops and closes the output
 void OnActivateApp(bool active);

@@ -1,7 +1,6 @@
 // The program's one music controller, sequencer and devices.
 #include <windows.h>
 
-#include "editions/edition.h"
 #include "sound/music.h"
 #include "sound/winmm_midi.h"
 #include "support/log.h"
@@ -20,10 +19,10 @@ MusicController& Controller() {
 
 }  // namespace
 
-void StartMusic() {
+void StartMusic(const char* fileName) {
     char dir[261];
     const DWORD n = GetCurrentDirectoryA(sizeof dir, dir);
-    Controller().StartMusic({gEdition.musicFile}, n > 0 && n < sizeof dir ? dir : nullptr);
+    Controller().StartMusic({fileName}, n > 0 && n < sizeof dir ? dir : nullptr);
 }
 
 void StopMusic() { Controller().StopMusic(); }

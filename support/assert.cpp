@@ -8,17 +8,17 @@ AssertionSink gSink = nullptr;
 
 void SetAssertionSink(AssertionSink sink) { gSink = sink; }
 
-std::string FormatAssertion(const char* expression, const char* file, unsigned line) {
+std::string FormatAssertion(const AssertionText& assertion) {
     char text[512];
-    std::snprintf(text, sizeof text, "at line %u in file %s: \"%s\": OK to continue.", line, file,
-                  expression);
+    std::snprintf(text, sizeof text, "at line %u in file %s: \"%s\": OK to continue.", assertion.line,
+                  assertion.file, assertion.expression);
     return text;
 }
 
-void ReportAssertion(const char* expression, const char* file, unsigned line) {
-    const std::string text = FormatAssertion(expression, file, line);
+void ReportAssertion(const AssertionText& assertion) {
+    const std::string text = FormatAssertion(assertion);
     if (gSink)
         gSink(text);
     else
-        ShowAssertionReport(text);
+        std::fprintf(stderr, "ASSERTION FAILURE: %s\n", text.c_str());
 }

@@ -4,14 +4,21 @@
 
 #include <string>
 
-void ReportAssertion(const char* expression, const char* file, unsigned line);
+// One assertion of the program. The file and line are part of the report's fixed
+// text, the name under which the check has always been reported, not where it
+// stands in today's sources.
+struct AssertionText {
+    const char* expression;
+    const char* file;
+    unsigned line;
+};
 
-// "at line 97 in file Drawbrdr: \"DeleteObject ( HBMSave )\": OK to continue."
-std::string FormatAssertion(const char* expression, const char* file, unsigned line);
+void ReportAssertion(const AssertionText& assertion);
 
-// Shows the report (a message box on Windows). Defined once per platform.
-void ShowAssertionReport(const std::string& text);
+// "at line 49 in file Print: \"xPage || yPage\": OK to continue."
+std::string FormatAssertion(const AssertionText& assertion);
 
-// Tests observe reports through a sink; nullptr restores ShowAssertionReport.
+// Where reports go: the program installs its message box at start-up, tests
+// install a recorder; with none (nullptr) a report is written to stderr.
 using AssertionSink = void (*)(const std::string& text);
 void SetAssertionSink(AssertionSink sink);

@@ -47,14 +47,20 @@ void FreeGlobalBlock(uint8_t*& block) {
     block = nullptr;
 }
 
+namespace {
+constexpr AssertionText kPageBlockMissing = {"lpDib", "Gmem", 20};
+constexpr AssertionText kClearBlockMissing = {"lpDibClear", "Gmem", 26};
+constexpr AssertionText kPrintBlockMissing = {"lpDibPrint", "Gmem", 31};
+}  // namespace
+
 bool AllocateGlobalBlocks() {
     bool ok = false;
     if (!(lpDib = AllocGlobalBlock(kDibBytes)))
-        ReportAssertion("lpDib", "Gmem", 20);
+        ReportAssertion(kPageBlockMissing);
     else if (!(lpDibClear = AllocGlobalBlock(kDibBytes)))
-        ReportAssertion("lpDibClear", "Gmem", 26);
+        ReportAssertion(kClearBlockMissing);
     else if (!(lpDibPrint = AllocGlobalBlock(kDibPrintBytes)))
-        ReportAssertion("lpDibPrint", "Gmem", 31);
+        ReportAssertion(kPrintBlockMissing);
     else
         ok = true;
     if (!ok) {

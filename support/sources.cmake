@@ -4,13 +4,10 @@ list(APPEND TW_PORTABLE_SOURCES
   support/log.cpp
 )
 list(APPEND TW_NATIVE_SOURCES
-  support/assert_native.cpp
   support/gmem_native.cpp
   support/log_clock_native.cpp
 )
 list(APPEND TW_WIN32_SOURCES
-  support/assert_win32.cpp
   support/gmem_win32.cpp
   support/log_clock_win32.cpp
-  support/low_memory_win32.cpp
 )

@@ -78,7 +78,7 @@ int main() {
 
     hwndMain = CreateWindowExA(0, "STATIC", "page bench", WS_POPUP | WS_VISIBLE, 0, 0, 800, 600, nullptr, nullptr,
                                hInst, nullptr);
-    if (!hwndMain || !AllocateGlobalBlocks() || !BuildPagePalette() || !WriteMonoPage("mono.col")) {
+    if (!hwndMain || !AllocateGlobalBlocks() || !BuildPagePalette(hwndMain) || !WriteMonoPage("mono.col")) {
         std::printf("page benchmark: set-up failed\n");
         return 1;
     }
@@ -118,7 +118,7 @@ int main() {
     std::printf("save + load (8-bit) + draw (window), medians: %.3f ms (target: under 20 ms)\n",
                 save + colour + std::max(drawOff, drawWindow));
 
-    ReleasePagePalette(hwndMain);
+    ReleasePagePalette();
     DestroyWindow(hwndMain);
     DeleteFileA("mono.col");
     DeleteFileA("colour.col");

@@ -108,7 +108,7 @@ int main() {
     gScreen.arrowCursor = gScreen.currentCursor = LoadCursorA(nullptr, IDC_ARROW);
     gScreen.editCursor = gScreen.arrowCursor;
     gScreen.waitCursor = LoadCursorA(nullptr, IDC_WAIT);
-    if (!hwndMain || !AllocateGlobalBlocks() || !BuildPagePalette() || !LoadPage("airplane.col")) {
+    if (!hwndMain || !AllocateGlobalBlocks() || !BuildPagePalette(hwndMain) || !LoadPage("airplane.col")) {
         std::printf("print benchmark: set-up failed\n");
         return 1;
     }
@@ -130,7 +130,7 @@ int main() {
         std::printf("print, %-12s Print button to complete job file: median %8.1f ms   max %8.1f ms   (%d runs, %zu KB)\n",
                     names[option], (times[kRuns / 2 - 1] + times[kRuns / 2]) / 2, times.back(), kRuns, bytes / 1024);
     }
-    ReleasePagePalette(hwndMain);
+    ReleasePagePalette();
     DestroyWindow(hwndMain);
     return 0;
 }

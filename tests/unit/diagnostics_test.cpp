@@ -100,9 +100,9 @@ TEST_F(Log, TwoThreadsNeverInterleaveWithinALine) {
 }
 
 TEST(Assertion, TextNamesLineFileAndQuotedExpression) {
-    EXPECT_EQ(FormatAssertion("DeleteObject ( HBMSave )", "Drawbrdr", 97),
-              "at line 97 in file Drawbrdr: \"DeleteObject ( HBMSave )\": OK to continue.");
-    EXPECT_EQ(FormatAssertion("xPage || yPage", "Print", 49),
+    EXPECT_EQ(FormatAssertion({"lpDibClear", "Gmem", 26}),
+              "at line 26 in file Gmem: \"lpDibClear\": OK to continue.");
+    EXPECT_EQ(FormatAssertion({"xPage || yPage", "Print", 49}),
               "at line 49 in file Print: \"xPage || yPage\": OK to continue.");
 }
 

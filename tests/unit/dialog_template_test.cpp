@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "editions/edition.h"
 #include "dialogs/dialog_template.h"
+#include "editions/edition.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <cstring>
 #include <string>
 
+#include "app/app_box.h"
 #include "app/globals.h"
 #include "app/random.h"
 #include "app/text.h"
 #include "support/assert.h"
 #include "support/gmem.h"
-#include "support/low_memory.h"
 #include "tests/win32/support/box_watcher.h"
 
 TEST(StringTable, AllTextsOfTheTable) {
@@ -55,10 +55,14 @@ TEST(RandomNumbers, BelowOneIsZeroAndOneMillisecondAgrees) {
 TEST(AssertionReport, OkReturnsWithTheMainWindowIntact) {
     HWND window = CreateWindowExA(0, "STATIC", "main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, hInst, nullptr);
     hwndMain = window;
-    BoxWatcher box("ASSERTION FAILURE", IDOK);
-    ReportAssertion("xPage || yPage", "Print", 49);
+    SetAssertionSink(ShowAssertionBox);  // as start-up does
+    int boxesOpen = 0;
+    BoxWatcher box("ASSERTION FAILURE", IDOK, [&] { boxesOpen = gScreen.boxesOpen; });
+    ReportAssertion({"xPage || yPage", "Print", 49});
     box.Join();
+    SetAssertionSink(nullptr);
     EXPECT_TRUE(box.seen());
+    EXPECT_EQ(boxesOpen, 1) << "the main window must take no input behind the box";
     EXPECT_EQ(box.text(), "at line 49 in file Print: \"xPage || yPage\": OK to continue.");
     EXPECT_TRUE(box.hasIcon());
     EXPECT_TRUE(box.hasButton(IDCANCEL));
@@ -70,9 +74,11 @@ TEST(AssertionReport, OkReturnsWithTheMainWindowIntact) {
 TEST(AssertionReport, CancelDestroysTheMainWindow) {
     HWND window = CreateWindowExA(0, "STATIC", "main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, hInst, nullptr);
     hwndMain = window;
+    SetAssertionSink(ShowAssertionBox);
     BoxWatcher box("ASSERTION FAILURE", IDCANCEL);
-    ReportAssertion("DeleteObject ( HBMSave )", "Drawbrdr", 97);
+    ReportAssertion({"lpDibPrint", "Gmem", 31});
     box.Join();
+    SetAssertionSink(nullptr);
     EXPECT_TRUE(box.seen());
     EXPECT_FALSE(IsWindow(window));
     hwndMain = nullptr;
@@ -80,9 +86,11 @@ TEST(AssertionReport, CancelDestroysTheMainWindow) {
 
 TEST(LowMemory, RetryAndCancelBox) {
     {
-        BoxWatcher box("Error", IDRETRY);
+        int boxesOpen = 0;
+        BoxWatcher box("Error", IDRETRY, [&] { boxesOpen = gScreen.boxesOpen; });
         EXPECT_TRUE(AskRetryOnLowMemory(303600));
         box.Join();
+        EXPECT_EQ(boxesOpen, 1) << "the main window must take no input behind the box";
         EXPECT_EQ(box.text(), "There is not enough memory to play this game.");
         EXPECT_FALSE(box.hasIcon());
         EXPECT_TRUE(box.hasButton(IDCANCEL));

@@ -206,7 +206,7 @@ TEST(MidiTimer, ProgramMusicRunsWithoutADeviceAndLogsWhatHappens) {
 
     gLogEnabled = true;
     OnActivateApp(true);  // before StartMusic: no path yet
-    StartMusic();
+    StartMusic(gEdition.musicFile);
     Sleep(200);  // a few silent passes
     OnActivateApp(false);
     OnActivateApp(true);

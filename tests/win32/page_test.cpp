@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "editions/edition.h"
 #include "app/globals.h"
+#include "app/page_files.h"
+#include "editions/edition.h"
 #include "page/colours.h"
 #include "page/draw.h"
 #include "page/page_image.h"
-#include "app/page_files.h"
 #include "page/page_store.h"
 #include "page/palette.h"
 #include "support/gmem.h"
@@ -49,10 +49,10 @@ protected:
             ownBlocks_ = true;
         }
         hwndMain = CreateWindowExA(0, "STATIC", "main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, hInst, nullptr);
-        BuildPagePalette();
+        BuildPagePalette(hwndMain);
     }
     void TearDown() override {
-        ReleasePagePalette(hwndMain);
+        ReleasePagePalette();
         DestroyWindow(hwndMain);
         hwndMain = nullptr;
         if (ownBlocks_) {
@@ -330,10 +330,10 @@ TEST_F(PageFiles, NothingIsDrawnWithoutThePixelBlock) {
 }
 
 TEST_F(PageFiles, BuildingThePaletteFillsTheColourTableAndLeavesReservedBytes) {
-    ReleasePagePalette(hwndMain);  // built again below
+    ReleasePagePalette();  // built again below
     uint8_t* table = gPageImage.info + kColourTableOffset;
     std::memset(table, 0x77, 1024);
-    ASSERT_TRUE(BuildPagePalette());
+    ASSERT_TRUE(BuildPagePalette(hwndMain));
     for (int i = 0; i < 256; ++i) {
         const uint32_t expected = i < kColourCount ? kPageColours[i] : i == 255 ? 0xFFFFFFu : 0u;
         EXPECT_EQ(table[4 * i + 0], ColourBlue(expected)) << "entry " << i;
@@ -357,10 +357,10 @@ TEST_F(PageFiles, BuildingThePaletteFillsTheColourTableAndLeavesReservedBytes) {
 TEST_F(PageFiles, ReleasingThePaletteDeletesItOnce) {
     HPALETTE palette = hPagePalette;
     ASSERT_NE(palette, nullptr);
-    ReleasePagePalette(hwndMain);
+    ReleasePagePalette();
     EXPECT_EQ(hPagePalette, nullptr);
     EXPECT_EQ(GetObjectType(palette), 0u) << "the palette object still exists";
-    ReleasePagePalette(hwndMain);  // again, as TearDown does: nothing left to delete
+    ReleasePagePalette();  // again, as TearDown does: nothing left to delete
     EXPECT_EQ(hPagePalette, nullptr);
 }
 

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "editions/edition.h"
 #include "app/globals.h"
 #include "dialogs/dialogs.h"
+#include "editions/edition.h"
 #include "tests/win32/support/box_watcher.h"
 
 namespace {

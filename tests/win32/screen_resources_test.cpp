@@ -8,13 +8,13 @@
 #include <string>
 
 #include "app/controls.h"
-#include "editions/edition.h"
 #include "app/globals.h"
 #include "app/ids.h"
 #include "app/startup.h"
+#include "editions/edition.h"
 #include "tests/testdata/page_writer.h"
-#include "tests/win32/support/temp_folder.h"
 #include "tests/win32/support/pump.h"
+#include "tests/win32/support/temp_folder.h"
 
 namespace {
 

@@ -22,8 +22,9 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param) {
 }
 }  // namespace
 
-BoxWatcher::BoxWatcher(const char* caption, int button) : caption_(caption), button_(button) {
-    thread_ = std::thread([this] {
+BoxWatcher::BoxWatcher(const char* caption, int button, std::function<void()> whileUp)
+    : caption_(caption), button_(button) {
+    thread_ = std::thread([this, whileUp] {
         Search search{caption_.c_str(), nullptr};
         for (int i = 0; i < 1000 && !search.found; ++i) {
             EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
@@ -44,6 +45,7 @@ BoxWatcher::BoxWatcher(const char* caption, int button) : caption_(caption), but
             const int id = GetDlgCtrlID(child);
             if (lstrcmpiA(cls, "Button") == 0 && id > 0 && id < 32) buttons_ |= 1u << id;
         }
+        if (whileUp) whileUp();
         PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED),
                      LPARAM(GetDlgItem(search.found, button_)));
     });

@@ -4,13 +4,15 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <thread>
 
 class BoxWatcher {
 public:
-    // Waits for a box with the caption and presses `button` in it.
-    BoxWatcher(const char* caption, int button);
+    // Waits for a box with the caption and presses `button` in it; `whileUp`
+    // runs on the watching thread once the box is seen, before the press.
+    BoxWatcher(const char* caption, int button, std::function<void()> whileUp = {});
     ~BoxWatcher();  // joins; a box never seen leaves seen() false
     bool seen() const { return seen_; }
     const std::string& text() const { return text_; }

@@ -1,0 +1,89 @@
+// Scoped ownership of the GDI state a drawing borrows. Each guard undoes one
+// step when its scope ends, in reverse order of the steps, so an object is
+// always deselected before it is deleted and a context is given back once.
+// A guard given a null handle does nothing.
+#pragma once
+
+#include <windows.h>
+
+// A window's device context, released at the end.
+class ScopedGetDC {
+public:
+    explicit ScopedGetDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~ScopedGetDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    ScopedGetDC(const ScopedGetDC&) = delete;
+    ScopedGetDC& operator=(const ScopedGetDC&) = delete;
+    operator HDC() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// A GDI object (bitmap, brush, pen) made by this scope and deleted at the end.
+// Declare it before any guard that selects it, so it outlives the selection.
+class ScopedGdiObject {
+public:
+    explicit ScopedGdiObject(HGDIOBJ object) : object_(object) {}
+    ~ScopedGdiObject() {
+        if (object_) DeleteObject(object_);
+    }
+    ScopedGdiObject(const ScopedGdiObject&) = delete;
+    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
+    HGDIOBJ get() const { return object_; }
+
+private:
+    HGDIOBJ object_;
+};
+
+// A memory context compatible with another, deleted at the end.
+class ScopedMemoryDC {
+public:
+    explicit ScopedMemoryDC(HDC reference) : dc_(CreateCompatibleDC(reference)) {}
+    ~ScopedMemoryDC() {
+        if (dc_) DeleteDC(dc_);
+    }
+    ScopedMemoryDC(const ScopedMemoryDC&) = delete;
+    ScopedMemoryDC& operator=(const ScopedMemoryDC&) = delete;
+    operator HDC() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// An object (bitmap, brush, pen, font) selected into a context; the one it
+// replaced is selected back at the end. The caller still owns the object.
+class ScopedSelectObject {
+public:
+    ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(dc && object ? SelectObject(dc, object) : nullptr) {}
+    ~ScopedSelectObject() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
+    ScopedSelectObject(const ScopedSelectObject&) = delete;
+    ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// A palette selected into a context in the foreground and realized; the one it
+// replaced is selected back at the end.
+class ScopedSelectPalette {
+public:
+    ScopedSelectPalette(HDC dc, HPALETTE palette)
+        : dc_(dc), previous_(dc && palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
+        if (previous_) RealizePalette(dc);
+    }
+    ~ScopedSelectPalette() {
+        if (previous_) SelectPalette(dc_, previous_, FALSE);
+    }
+    ScopedSelectPalette(const ScopedSelectPalette&) = delete;
+    ScopedSelectPalette& operator=(const ScopedSelectPalette&) = delete;
+
+private:
+    HDC dc_;
+    HPALETTE previous_;
+};
