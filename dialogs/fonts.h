@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "support/scoped_gdi.h"
+
 // Font height in pixels for point sizes 0 to 72 at 96 pixels per inch, negative
 // so that the font mapper matches the character height.
 constexpr std::array<int, 73> MakePointHeights() {
@@ -15,17 +17,14 @@ constexpr std::array<int, 73> MakePointHeights() {
 }
 constexpr std::array<int, 73> PointHeights = MakePointHeights();
 
-// One GDI font of a point size; the destructor deletes it.
+// One GDI font of a point size, deleted with it.
 class PointFont {
 public:
     PointFont(int pointSize, const char* face);
-    virtual ~PointFont();
-    PointFont(const PointFont&) = delete;
-    PointFont& operator=(const PointFont&) = delete;
-    HFONT handle() const { return handle_; }
+    HFONT handle() const { return static_cast<HFONT>(font_.get()); }
 
 private:
-    HFONT handle_;
+    ScopedGdiObject font_;
 };
 
 // One face in the sizes 8, 10, 11, 12, 18, 24 and 36 points (slots 0 to 6).

@@ -7,14 +7,9 @@ constexpr int kPointSizes[FontSet::kSlots] = {8, 10, 11, 12, 18, 24, 36};
 }
 
 PointFont::PointFont(int pointSize, const char* face)
-    : handle_(CreateFontA(PointHeights[pointSize], 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET,
+    : font_(CreateFontA(PointHeights[pointSize], 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                           face)) {}
-
-PointFont::~PointFont() {
-    if (handle_) DeleteObject(handle_);
-    handle_ = nullptr;
-}
 
 FontSet::FontSet(const char* face) : face_(face) {
     for (int i = 0; i < kSlots; ++i) slots_[i] = new (std::nothrow) PointFont(kPointSizes[i], face_);
