@@ -3,10 +3,10 @@
 ScreenBitmaps gBitmaps;
 
 namespace {
-const char* const kButtonUpNames[kPageButtonCount] = {"QuitBtn", "PrintBtn", "ClearBtn",
-                                                      "InfoBtn", "UpBtn",    "DownBtn"};
-const char* const kButtonDownNames[kPageButtonCount] = {"QuitBtnDn", "PrintBtnDn", "ClearBtnDn",
-                                                        "InfoBtnDn", "UpBtnDn",    "DownBtnDn"};
+const char* const kButtonUpNames[PAGE_BUTTON_COUNT] = {"QuitBtn", "PrintBtn", "ClearBtn",
+                                                       "InfoBtn", "UpBtn",    "DownBtn"};
+const char* const kButtonDownNames[PAGE_BUTTON_COUNT] = {"QuitBtnDn", "PrintBtnDn", "ClearBtnDn",
+                                                         "InfoBtnDn", "UpBtnDn",    "DownBtnDn"};
 
 void DeleteBitmap(HBITMAP& bitmap) {
     if (bitmap) DeleteObject(bitmap);
@@ -19,7 +19,7 @@ void LoadScreenBitmaps(HINSTANCE instance) {
     gBitmaps.leftRightBorder = LoadBitmapA(instance, "LeftRightBorder");
     gBitmaps.dotPattern = LoadBitmapA(instance, "DotPattern");
     gBitmaps.dotPatternShadow = LoadBitmapA(instance, "DotPatternShadow");
-    for (int i = 0; i < kPageButtonCount; ++i) {
+    for (int i = 0; i < PAGE_BUTTON_COUNT; ++i) {
         gBitmaps.buttonUp[i] = LoadBitmapA(instance, kButtonUpNames[i]);
         gBitmaps.buttonDown[i] = LoadBitmapA(instance, kButtonDownNames[i]);
     }

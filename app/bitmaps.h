@@ -3,15 +3,15 @@
 
 #include <windows.h>
 
-constexpr int kPageButtonCount = 6;  // Quit, Print, Clear, Info, Up, Down
+#include "app/ids.h"
 
 struct ScreenBitmaps {
     HBITMAP topBottomBorder;
     HBITMAP leftRightBorder;
     HBITMAP dotPattern;
     HBITMAP dotPatternShadow;
-    HBITMAP buttonUp[kPageButtonCount];    // indexed by command id - ID_QUIT
-    HBITMAP buttonDown[kPageButtonCount];
+    HBITMAP buttonUp[PAGE_BUTTON_COUNT];    // indexed by command id - ID_QUIT
+    HBITMAP buttonDown[PAGE_BUTTON_COUNT];
     HBITMAP titles;
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "app/ids.h"
+#include "app/screen_draw.h"
 #include "app/text.h"
 #include "app/wine_renderer.h"
 #include "support/log.h"
@@ -40,7 +41,7 @@ bool CheckDisplay(HWND window) {
     const int width = GetDeviceCaps(dc, HORZRES);
     const int height = GetDeviceCaps(dc, VERTRES);
     ReleaseDC(window, dc);
-    if (width >= 800 && height >= 600) return false;
+    if (width >= kScreenWidth && height >= kScreenHeight) return false;
     const char* text = LoadText(IDS_DISPLAY_TOO_SMALL, 0);
     const char* caption = LoadText(IDS_DISPLAY_CAPTION, 1);
     MessageBoxA(window, text, caption, MB_OK);
@@ -60,7 +61,7 @@ bool SetFullScreenMode() {
         LogMessage("SetCooperativeLevel");
         return false;
     }
-    if (gDirectDraw->SetDisplayMode(800, 600, 16) != DD_OK) {
+    if (gDirectDraw->SetDisplayMode(kScreenWidth, kScreenHeight, 16) != DD_OK) {
         LogMessage("SetDisplayMode");
         return false;
     }

@@ -3,6 +3,14 @@
 
 #include <windows.h>
 
+// Screen phases, in the order a run passes through them.
+enum ScreenPhaseValue {
+    PHASE_COLOURING = 0,
+    PHASE_INTRO_DISMISSED = 1,
+    PHASE_INTRO_SHOWN = 2,
+    PHASE_INTRO_PENDING = 3,
+};
+
 extern HINSTANCE hInst;
 extern HWND hwndMain;
 

@@ -60,7 +60,7 @@ void PaintPageScreen(HWND window, HDC dc) {
     {
         OffscreenSurface surface(dc, kScreenWidth, kScreenHeight);
         DrawBorder(surface.Context());
-        DrawPage(surface.Context());
+        DrawPage(surface.Context(), kPageLeft, kPageTop);
         DrawTitleStrip(surface.Context(), gScreen.pageIndex);
         surface.CopyTo(dc, 0, 0);
     }
@@ -169,7 +169,8 @@ LRESULT OnMouseMove(HWND window, LPARAM lParam) {
     const unsigned x = LOWORD(lParam), y = HIWORD(lParam);
     gScreen.lastMousePos.x = SHORT(x);
     gScreen.lastMousePos.y = SHORT(y);
-    const bool overPage = x >= 70 && x < 730 && y >= 70 && y < 530;
+    const bool overPage = x >= kPageLeft && x < kPageLeft + kPageAreaWidth && y >= kPageTop &&
+                          y < kPageTop + kPageAreaHeight;
     gScreen.currentCursor = overPage ? gScreen.editCursor : gScreen.arrowCursor;
     SetCursor(gScreen.currentCursor);
     return 0;
@@ -179,7 +180,7 @@ LRESULT OnSwatch(int id) {
     HWND previous = ButtonWindow(gScreen.selectedSwatchId);
     PlaySoundOnce(8);
     gScreen.selectedSwatchId = id;
-    gScreen.currentColour = id - 1999;
+    gScreen.currentColour = id - ID_SWATCH_FIRST + 1;
     // Pressing and releasing the old swatch repaints it in its unselected look.
     if (previous) {
         SendMessageA(previous, BM_SETSTATE, TRUE, 0);

@@ -29,7 +29,7 @@ LRESULT TurnPage(HWND window, int step) {
     }
     gScreen.pageIndex = index;
     HDC dc = GetDC(hwndMain);
-    DrawPage(dc);
+    DrawPage(dc, kPageLeft, kPageTop);
     DrawTitleStrip(dc, index);
     ReleaseDC(hwndMain, dc);
     SetFocus(window);

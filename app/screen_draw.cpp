@@ -64,8 +64,8 @@ void DrawIntroArtwork(HDC target, int x, int y) {
     HBITMAP picture = LoadBitmapA(hInst, "IntroScr");
     HBITMAP credit = LoadBitmapA(hInst, "CopyRight");
     HDC memory = CreateCompatibleDC(target);
-    BlitWhole(target, memory, picture, x + 14, y + 14);
-    BlitWhole(target, memory, credit, x + 19, y + 234);
+    BlitWhole(target, memory, picture, x + INTRO_PICTURE_X, y + INTRO_PICTURE_Y);
+    BlitWhole(target, memory, credit, x + INTRO_CREDIT_X, y + INTRO_CREDIT_Y);
     DeleteDC(memory);
     if (picture) DeleteObject(picture);
     if (credit) DeleteObject(credit);
@@ -76,9 +76,10 @@ void DrawIntroScreen(HDC target) {
     HDC dc = surface.Context();
     TileRect(dc, gBitmaps.dotPattern, 0, 0, kScreenWidth, kScreenHeight);
     // The card's shadow: an L of 8 pixels along its right side and its bottom.
-    TileRect(dc, gBitmaps.dotPatternShadow, 576, 128, 8, 360);
-    TileRect(dc, gBitmaps.dotPatternShadow, 224, 480, 352, 8);
-    DrawBitmapAt(dc, "IntroBackGrd", kIntroCardLeft, kIntroCardTop);
-    DrawIntroArtwork(dc, kIntroCardLeft, kIntroCardTop);
+    TileRect(dc, gBitmaps.dotPatternShadow, CARD_X + CARD_SIZE, CARD_Y + CARD_SHADOW, CARD_SHADOW, CARD_SIZE);
+    TileRect(dc, gBitmaps.dotPatternShadow, CARD_X + CARD_SHADOW, CARD_Y + CARD_SIZE, CARD_SIZE - CARD_SHADOW,
+             CARD_SHADOW);
+    DrawBitmapAt(dc, "IntroBackGrd", CARD_X, CARD_Y);
+    DrawIntroArtwork(dc, CARD_X, CARD_Y);
     surface.CopyTo(target, 0, 0);
 }

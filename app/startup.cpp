@@ -7,12 +7,17 @@
 #include "app/ids.h"
 #include "app/mainwnd.h"
 #include "app/page_files.h"
+#include "app/screen_draw.h"
 #include "app/text.h"
 #include "dialogs/dialog_template.h"
 #include "page/palette.h"
 #include "sound/sounds.h"
 #include "support/gmem.h"
 #include "support/low_memory.h"
+
+namespace {
+constexpr unsigned kUiTimerPeriod = 50;  // milliseconds
+}  // namespace
 
 HINSTANCE hInst = nullptr;
 HWND hwndMain = nullptr;
@@ -38,8 +43,8 @@ void RegisterMainClass(HINSTANCE instance) {
 
 bool InitInstance(HINSTANCE instance, int showCommand) {
     hInst = instance;
-    HWND window = CreateWindowExA(0, gEdition.className, gEdition.windowTitle, WS_POPUP, 0, 0, 800,
-                                  600, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(0, gEdition.className, gEdition.windowTitle, WS_POPUP, 0, 0, kScreenWidth,
+                                  kScreenHeight, nullptr, nullptr, instance, nullptr);
     if (!window) return false;
     hwndMain = window;
     if (CheckDisplay(hwndMain)) return false;

@@ -4,12 +4,7 @@
 #include "page/palette.h"
 #include "support/gmem.h"
 
-namespace {
-constexpr int kPageLeft = 70;
-constexpr int kPageTop = 70;
-}  // namespace
-
-bool DrawPage(HDC dc) {
+bool DrawPage(HDC dc, int left, int top) {
     if (!lpDib) return false;
     if (hPagePalette) {
         SelectPalette(dc, hPagePalette, FALSE);
@@ -17,7 +12,7 @@ bool DrawPage(HDC dc) {
     }
     const int width = PageWidth(gPageImage);
     const int height = PageHeight(gPageImage);
-    StretchDIBits(dc, kPageLeft, kPageTop, width, height, 0, 0, width, height, lpDib,
+    StretchDIBits(dc, left, top, width, height, 0, 0, width, height, lpDib,
                   reinterpret_cast<const BITMAPINFO*>(gPageImage.info), DIB_RGB_COLORS, SRCCOPY);
     return true;
 }
