@@ -7,36 +7,21 @@
 #include "page/palette.h"
 #include "support/scoped_gdi.h"
 
-ButtonDef IntroButtons[1] = {{nullptr, ID_INTRO_OK, 344, 420, 96, 46}};
-
-ButtonDef PageButtons[kPageButtonDefs] = {
-    {nullptr, ID_QUIT, 12, 12, 96, 45},      {nullptr, ID_PRINT, 318, 12, 79, 45},
-    {nullptr, ID_CLEAR, 403, 12, 79, 45},    {nullptr, ID_INFO, 692, 12, 96, 45},
-    {nullptr, ID_PAGE_UP, 267, 543, 53, 45}, {nullptr, ID_PAGE_DOWN, 480, 543, 53, 45},
-};
-
-// Four along the top, four along the bottom on each side of the middle
-// buttons, and a column of ten down each side of the page.
-ButtonDef SwatchButtons[kSwatchDefs] = {
-    {nullptr, 2000, 114, 12, 45, 45},  {nullptr, 2001, 165, 12, 45, 45},  {nullptr, 2002, 216, 12, 45, 45},
-    {nullptr, 2003, 267, 12, 45, 45},  {nullptr, 2004, 488, 12, 45, 45},  {nullptr, 2005, 539, 12, 45, 45},
-    {nullptr, 2006, 590, 12, 45, 45},  {nullptr, 2007, 641, 12, 45, 45},  {nullptr, 2008, 62, 543, 45, 45},
-    {nullptr, 2009, 114, 543, 45, 45}, {nullptr, 2010, 165, 543, 45, 45}, {nullptr, 2011, 216, 543, 45, 45},
-    {nullptr, 2012, 539, 543, 45, 45}, {nullptr, 2013, 590, 543, 45, 45}, {nullptr, 2014, 641, 543, 45, 45},
-    {nullptr, 2015, 692, 543, 45, 45}, {nullptr, 2016, 12, 84, 45, 45},   {nullptr, 2017, 12, 135, 45, 45},
-    {nullptr, 2018, 12, 186, 45, 45},  {nullptr, 2019, 12, 237, 45, 45},  {nullptr, 2020, 12, 288, 45, 45},
-    {nullptr, 2021, 12, 339, 45, 45},  {nullptr, 2022, 12, 390, 45, 45},  {nullptr, 2023, 12, 441, 45, 45},
-    {nullptr, 2024, 12, 492, 45, 45},  {nullptr, 2025, 12, 543, 45, 45},  {nullptr, 2026, 743, 84, 45, 45},
-    {nullptr, 2027, 743, 135, 45, 45}, {nullptr, 2028, 743, 186, 45, 45}, {nullptr, 2029, 743, 237, 45, 45},
-    {nullptr, 2030, 743, 288, 45, 45}, {nullptr, 2031, 743, 339, 45, 45}, {nullptr, 2032, 743, 390, 45, 45},
-    {nullptr, 2033, 743, 441, 45, 45}, {nullptr, 2034, 743, 492, 45, 45}, {nullptr, 2035, 743, 543, 45, 45},
-};
+// The tables of app/ids.h; the handles are filled in when the buttons are created.
+#define BUTTON(id, x, y, width, height) {nullptr, id, x, y, width, height},
+#define SWATCH(k, x, y) {nullptr, ID_SWATCH_FIRST + k, x, y, SWATCH_SIZE, SWATCH_SIZE},
+ButtonDef IntroButtons[1] = {INTRO_BUTTON_ROWS};
+ButtonDef PageButtons[PAGE_BUTTON_COUNT] = {PAGE_BUTTON_ROWS};
+ButtonDef SwatchButtons[SWATCH_COUNT] = {SWATCH_ROWS};
+#undef BUTTON
+#undef SWATCH
 
 namespace {
 // The page buttons' bitmaps, indexed by command id - ID_QUIT.
-const char* const kButtonUpNames[kPageButtonDefs] = {"QuitBtn", "PrintBtn", "ClearBtn", "InfoBtn", "UpBtn", "DownBtn"};
-const char* const kButtonDownNames[kPageButtonDefs] = {"QuitBtnDn", "PrintBtnDn", "ClearBtnDn",
-                                                       "InfoBtnDn", "UpBtnDn",    "DownBtnDn"};
+const char* const kButtonUpNames[PAGE_BUTTON_COUNT] = {"QuitBtn", "PrintBtn", "ClearBtn",
+                                                       "InfoBtn", "UpBtn",    "DownBtn"};
+const char* const kButtonDownNames[PAGE_BUTTON_COUNT] = {"QuitBtnDn", "PrintBtnDn", "ClearBtnDn",
+                                                         "InfoBtnDn", "UpBtnDn",    "DownBtnDn"};
 
 void Create(ButtonDef& def, HWND parent) {
     def.window = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, def.x, def.y, def.width,
@@ -86,9 +71,9 @@ LRESULT DrawButtonItem(const DRAWITEMSTRUCT* item) {
     if (id >= ID_QUIT && id <= ID_PAGE_DOWN) {
         bitmap = ScreenBitmap(pressed ? kButtonDownNames[id - ID_QUIT] : kButtonUpNames[id - ID_QUIT]);
     } else if (id >= ID_SWATCH_FIRST && id <= ID_SWATCH_LAST) {
-        bitmap = ScreenBitmap(MAKEINTRESOURCEA(kFirstSwatchBitmap + id - ID_SWATCH_FIRST));
+        bitmap = ScreenBitmap(MAKEINTRESOURCEA(IDB_SWATCH_FIRST + id - ID_SWATCH_FIRST));
         // The lower half is the selected look: the chosen colour, or the focused swatch.
-        if (id == gScreen.selectedSwatchId || (item->itemState & ODS_FOCUS)) sourceY = 45;
+        if (id == gScreen.selectedSwatchId || (item->itemState & ODS_FOCUS)) sourceY = SWATCH_SIZE;
     }
     if (!bitmap) return TRUE;
     HDC dc = item->hDC;

@@ -4,18 +4,17 @@
 
 #include <windows.h>
 
+#include "app/ids.h"
+
 struct ButtonDef {
     HWND window;  // null until created
     int id;
     int x, y, width, height;
 };
 
-constexpr int kPageButtonDefs = 6;
-constexpr int kSwatchDefs = 36;
-
 extern ButtonDef IntroButtons[1];
-extern ButtonDef PageButtons[kPageButtonDefs];
-extern ButtonDef SwatchButtons[kSwatchDefs];
+extern ButtonDef PageButtons[PAGE_BUTTON_COUNT];
+extern ButtonDef SwatchButtons[SWATCH_COUNT];
 
 LRESULT CreateIntroButton(HWND parent);
 void DestroyIntroButton();

@@ -5,6 +5,7 @@
 #include "app/app_box.h"
 #include "app/globals.h"
 #include "app/ids.h"
+#include "app/screen_draw.h"
 #include "app/text.h"
 #include "app/wine_renderer.h"
 #include "support/log.h"
@@ -44,7 +45,7 @@ DisplayCheck CheckDisplay(HWND window) {
         width = GetDeviceCaps(dc, HORZRES);
         height = GetDeviceCaps(dc, VERTRES);
     }
-    if (width >= 800 && height >= 600) return DisplayCheck::Fits;
+    if (width >= kScreenWidth && height >= kScreenHeight) return DisplayCheck::Fits;
     const char* text = LoadText(IDS_DISPLAY_TOO_SMALL, 0);
     const char* caption = LoadText(IDS_DISPLAY_CAPTION, 1);
     ShowAppBox(text, caption, MB_OK);
@@ -64,7 +65,7 @@ bool SetFullScreenMode() {
         LogMessage("SetCooperativeLevel");
         return false;
     }
-    if (gDirectDraw->SetDisplayMode(800, 600, 16) != DD_OK) {
+    if (gDirectDraw->SetDisplayMode(kScreenWidth, kScreenHeight, 16) != DD_OK) {
         LogMessage("SetDisplayMode");
         return false;
     }

@@ -16,11 +16,11 @@ enum ScreenPhaseValue {
 
 struct ScreenState {
     ScreenPhaseValue screenPhase;  // 3, 2, 1, then 0 for the rest of the run
-    bool inputBlocked;     // a dialog or a print job runs: the main window drops input
-    int boxesOpen;         // program message boxes up: the main window drops input, keeps off the focus
-    int pageIndex;         // index into the edition's page names
-    int selectedSwatchId;  // ID_SWATCH_FIRST..ID_SWATCH_LAST: the current colour is its index + 1
-    bool pageLoaded;       // a page is in the page image (nothing is saved before)
+    bool inputBlocked;             // a dialog or a print job runs: the main window drops input
+    int boxesOpen;                 // program message boxes up: the main window drops input, keeps off the focus
+    int pageIndex;                 // index into the edition's page names
+    int selectedSwatchId;          // ID_SWATCH_FIRST..ID_SWATCH_LAST: the current colour is its index + 1
+    bool pageLoaded;               // a page is in the page image (nothing is saved before)
     HCURSOR currentCursor;
     HCURSOR arrowCursor;
     HCURSOR editCursor;

@@ -59,7 +59,7 @@ void PaintPageScreen(HWND window, HDC dc) {
     {
         OffscreenSurface surface(dc, kScreenWidth, kScreenHeight);
         DrawBorder(surface.Context());
-        DrawPage(surface.Context());
+        DrawPage(surface.Context(), kPageLeft, kPageTop);
         DrawTitleStrip(surface.Context(), gScreen.pageIndex);
         surface.CopyTo(dc, 0, 0);
     }
@@ -166,7 +166,8 @@ LRESULT OnKeyDown(HWND window, WPARAM key) {
 LRESULT OnMouseMove(HWND window, LPARAM lParam) {
     if (gScreen.screenPhase != PHASE_COLOURING) return 0;
     const unsigned x = LOWORD(lParam), y = HIWORD(lParam);
-    const bool overPage = x >= 70 && x < 730 && y >= 70 && y < 530;
+    const bool overPage = x >= kPageLeft && x < kPageLeft + kPageAreaWidth && y >= kPageTop &&
+                          y < kPageTop + kPageAreaHeight;
     gScreen.currentCursor = overPage ? gScreen.editCursor : gScreen.arrowCursor;
     SetCursor(gScreen.currentCursor);
     return 0;

@@ -31,7 +31,7 @@ LRESULT TurnPage(HWND window, int step) {
     gScreen.pageIndex = index;
     {
         ScopedGetDC dc(hwndMain);
-        DrawPage(dc);
+        DrawPage(dc, kPageLeft, kPageTop);
         DrawTitleStrip(dc, index);
     }
     SetFocus(window);

@@ -8,6 +8,7 @@
 #include "app/ids.h"
 #include "app/input.h"
 #include "app/random.h"
+#include "app/screen_draw.h"
 #include "page/draw.h"
 #include "page/fill.h"
 #include "page/page_image.h"
@@ -35,7 +36,7 @@ public:
     uint32_t TickCount() override { return timeGetTime(); }
     void DrawFrame() override {
         ScopedGetDC dc(hwndMain);
-        DrawPage(dc);
+        DrawPage(dc, kPageLeft, kPageTop);
     }
     bool PumpOneMessage() override {
         MSG msg;
@@ -82,8 +83,8 @@ bool PaintingBusy() { return WalkRunning(); }
 
 LRESULT OnPageClick(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (PaintingBusy() || !lpDib) return 0;
-    const int x = int(LOWORD(lParam)) - 70;
-    const int y = int(HIWORD(lParam)) - 70;
+    const int x = int(LOWORD(lParam)) - kPageLeft;
+    const int y = int(HIWORD(lParam)) - kPageTop;
     const int width = PageWidth(gPageImage), height = PageHeight(gPageImage);
     if (x < 0 || y < 0 || x >= width || y >= height) return 0;
     const uint8_t pixel = lpDib[PixelOffset(x, y, width, height)];

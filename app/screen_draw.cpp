@@ -49,8 +49,8 @@ void DrawTitleStrip(HDC target, int pageIndex) {
 }
 
 void DrawIntroArtwork(HDC target, int x, int y) {
-    BlitWhole(target, ScreenBitmap("IntroScr"), x + 14, y + 14);
-    BlitWhole(target, ScreenBitmap("CopyRight"), x + 19, y + 234);
+    BlitWhole(target, ScreenBitmap("IntroScr"), x + INTRO_PICTURE_X, y + INTRO_PICTURE_Y);
+    BlitWhole(target, ScreenBitmap("CopyRight"), x + INTRO_CREDIT_X, y + INTRO_CREDIT_Y);
 }
 
 void DrawIntroScreen(HDC target) {
@@ -59,9 +59,9 @@ void DrawIntroScreen(HDC target) {
     TileRect(dc, ScreenBitmap("DotPattern"), 0, 0, kScreenWidth, kScreenHeight);
     // The card's shadow: an L of 8 pixels along its right side and its bottom.
     HBITMAP shadow = ScreenBitmap("DotPatternShadow");
-    TileRect(dc, shadow, 576, 128, 8, 360);
-    TileRect(dc, shadow, 224, 480, 352, 8);
-    DrawBitmapAt(dc, "IntroBackGrd", kIntroCardLeft, kIntroCardTop);
-    DrawIntroArtwork(dc, kIntroCardLeft, kIntroCardTop);
+    TileRect(dc, shadow, CARD_X + CARD_SIZE, CARD_Y + CARD_SHADOW, CARD_SHADOW, CARD_SIZE);
+    TileRect(dc, shadow, CARD_X + CARD_SHADOW, CARD_Y + CARD_SIZE, CARD_SIZE - CARD_SHADOW, CARD_SHADOW);
+    DrawBitmapAt(dc, "IntroBackGrd", CARD_X, CARD_Y);
+    DrawIntroArtwork(dc, CARD_X, CARD_Y);
     surface.CopyTo(target, 0, 0);
 }

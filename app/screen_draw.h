@@ -4,20 +4,20 @@
 
 #include <windows.h>
 
-// Screen geometry.
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 600;
-constexpr int kFrameWidth = 70;
-constexpr int kPageLeft = 70;
-constexpr int kPageTop = 70;
-constexpr int kPageAreaWidth = 660;
-constexpr int kPageAreaHeight = 460;
-constexpr int kTitleLeft = 330;
-constexpr int kTitleTop = 561;
-constexpr int kTitleWidth = 140;
-constexpr int kTitleHeight = 10;
-constexpr int kIntroCardLeft = 216;
-constexpr int kIntroCardTop = 120;
+#include "app/ids.h"
+
+// The screen geometry of app/ids.h that several files draw with.
+constexpr int kScreenWidth = SCREEN_W;
+constexpr int kScreenHeight = SCREEN_H;
+constexpr int kFrameWidth = FRAME_W;
+constexpr int kPageLeft = PAGE_X;
+constexpr int kPageTop = PAGE_Y;
+constexpr int kPageAreaWidth = PAGE_W;
+constexpr int kPageAreaHeight = PAGE_H;
+constexpr int kTitleLeft = TITLE_X;
+constexpr int kTitleTop = TITLE_Y;
+constexpr int kTitleWidth = TITLE_W;
+constexpr int kTitleHeight = TITLE_H;
 
 void DrawBorder(HDC target);
 void DrawIntroScreen(HDC target);

@@ -7,6 +7,7 @@
 #include "app/ids.h"
 #include "app/mainwnd.h"
 #include "app/page_files.h"
+#include "app/screen_draw.h"
 #include "app/text.h"
 #include "dialogs/dialog_template.h"
 #include "editions/edition.h"
@@ -16,6 +17,10 @@
 #include "sound/sounds.h"
 #include "support/assert.h"
 #include "support/gmem.h"
+
+namespace {
+constexpr unsigned kUiTimerPeriod = 50;  // milliseconds
+}  // namespace
 
 HINSTANCE hInst = nullptr;
 HWND hwndMain = nullptr;
@@ -40,8 +45,8 @@ void RegisterMainClass(HINSTANCE instance) {
 
 bool InitInstance(HINSTANCE instance, int showCommand) {
     hInst = instance;
-    HWND window = CreateWindowExA(0, gEdition.className, gEdition.windowTitle, WS_POPUP, 0, 0, 800,
-                                  600, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(0, gEdition.className, gEdition.windowTitle, WS_POPUP, 0, 0, kScreenWidth,
+                                  kScreenHeight, nullptr, nullptr, instance, nullptr);
     if (!window) return false;
     hwndMain = window;
     if (CheckDisplay(hwndMain) == DisplayCheck::TooSmall) return false;

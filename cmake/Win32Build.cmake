@@ -16,6 +16,8 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${TW_ROOT}")
 file(GLOB_RECURSE TW_RESOURCE_FILES CONFIGURE_DEPENDS
      ${TW_ROOT}/editions/*.bmp ${TW_ROOT}/editions/*.wav ${TW_ROOT}/editions/*.cur
      ${TW_ROOT}/editions/*.ico ${TW_ROOT}/editions/*.rc)
+# The resource scripts take their ids from the program's header.
+list(APPEND TW_RESOURCE_FILES ${TW_ROOT}/app/ids.h)
 
 foreach(n 1 2 3 4 5)
   if(n EQUAL 1)

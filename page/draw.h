@@ -3,9 +3,10 @@
 
 #include <windows.h>
 
-// Draws the page image at (70, 70) of the context through the page palette.
-// False, drawing nothing, when the pixel block does not exist.
-bool DrawPage(HDC dc);
+// Draws the page image with its top-left corner at (left, top) of the context,
+// through the page palette. False, drawing nothing, when the pixel block does
+// not exist.
+bool DrawPage(HDC dc, int left, int top);
 
 // Spins on the millisecond tick count until it has advanced by at least
 // `milliseconds`, without yielding or dispatching messages.

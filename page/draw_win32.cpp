@@ -5,17 +5,12 @@
 #include "support/gmem.h"
 #include "support/scoped_gdi.h"
 
-namespace {
-constexpr int kPageLeft = 70;
-constexpr int kPageTop = 70;
-}  // namespace
-
-bool DrawPage(HDC dc) {
+bool DrawPage(HDC dc, int left, int top) {
     if (!lpDib) return false;
     ScopedSelectPalette palette(dc, hPagePalette);
     const int width = PageWidth(gPageImage);
     const int height = PageHeight(gPageImage);
-    StretchDIBits(dc, kPageLeft, kPageTop, width, height, 0, 0, width, height, lpDib,
+    StretchDIBits(dc, left, top, width, height, 0, 0, width, height, lpDib,
                   reinterpret_cast<const BITMAPINFO*>(gPageImage.info), DIB_RGB_COLORS, SRCCOPY);
     return true;
 }

@@ -100,12 +100,12 @@ int main() {
     HBITMAP bitmap = CreateCompatibleBitmap(windowDc, 800, 600);
     HGDIOBJ previous = SelectObject(offscreen, bitmap);
     const double drawOff = Measure("DrawPage, off-screen 800 x 600", [offscreen] {
-        const bool ok = DrawPage(offscreen);
+        const bool ok = DrawPage(offscreen, 70, 70);
         GdiFlush();
         return ok;
     });
     const double drawWindow = Measure("DrawPage, onto the window", [windowDc] {
-        const bool ok = DrawPage(windowDc);
+        const bool ok = DrawPage(windowDc, 70, 70);
         GdiFlush();
         return ok;
     });

@@ -26,6 +26,7 @@ sys.path.insert(0, os.path.join(ROOT, "tools"))
 
 from resources.editions import load_editions  # noqa: E402
 from resources.fileformats import read_bmp, read_wav  # noqa: E402
+from resources.idsfile import IdsError, evaluate, parse_ids, read_ids  # noqa: E402
 from resources.titles import display_name  # noqa: E402
 
 # name: (width, height, bits per pixel); the same in every edition
@@ -106,13 +107,33 @@ def check_reproducible(c, root):
             c.check(rel in files, "%s is not made by the generator (left over?)" % rel)
 
 
+def check_ids_reader(c):
+    """The generators read app/ids.h: a line they would misread must stop them, not be skipped."""
+    good = "#pragma once\n#define A 2  // two\n#define B (A * 3 + 0x10)\n#define ROWS \\\n    ROW(B, -1) \\\n    ROW(A, 4)\n"
+    c.check(parse_ids(good) == ({"A": 2, "B": 22}, {"ROWS": [("ROW", (22, -1)), ("ROW", (2, 4))]}),
+            "ids reader: %r read as %r" % (good, parse_ids(good)))
+    for bad in ("enum { A = 1 };", "constexpr int A = 1;", "#define A B", "#define A 1\n#define A 2",
+                "#define A(x) x", "#define A 7 / 2", "#define A 010", "#define T \\\n    ROW(1) junk",
+                "#define T \\\n    ROW(1) \\\n"):
+        try:
+            parse_ids(bad)
+            c.check(False, "ids reader: accepted %r" % bad)
+        except IdsError:
+            c.check(True, "")
+
+
 def rc_resources(root, rel):
-    """{(type, name): file} from one resource script."""
+    """{(type, name): file} from one resource script; a name of app/ids.h, or one plus a
+    number, stands for its number, as windres reads it."""
+    ids = read_ids(os.path.join(root, "app", "ids.h"))[0]
     out = {}
     for line in read(root, rel).decode("ascii").splitlines():
-        m = re.match(r'\s*(\w+)\s+(BITMAP|WAVE|CURSOR|ICON)\s+"([^"]+)"', line)
+        m = re.match(r'\s*(\w+(?:\s*\+\s*\d+)?)\s+(BITMAP|WAVE|CURSOR|ICON)\s+"([^"]+)"', line)
         if m:
-            out[(m.group(2), m.group(1).upper())] = m.group(3)
+            name = m.group(1)
+            if "+" in name or name in ids:
+                name = str(evaluate(name, ids))
+            out[(m.group(2), name.upper())] = m.group(3)
     return out
 
 
@@ -264,6 +285,7 @@ def main():
     args = ap.parse_args()
     root = args.root
     c = Checker()
+    check_ids_reader(c)
     check_reproducible(c, root)
     per_edition = {}
     for n in range(1, 6):

@@ -294,7 +294,7 @@ TEST_F(PageFiles, APageIsDrawnAtSeventyWithItsCornersInThePaletteColours) {
     ASSERT_TRUE(td::WriteColourPage("corners.col", 1, corners));
     ASSERT_TRUE(LoadPage("corners.col"));
     Canvas canvas;
-    ASSERT_TRUE(DrawPage(canvas.dc));
+    ASSERT_TRUE(DrawPage(canvas.dc, 70, 70));
     EXPECT_EQ(canvas.At(70, 70), Rgb(kPageColours[2]));
     EXPECT_EQ(canvas.At(729, 70), Rgb(kPageColours[4]));
     EXPECT_EQ(canvas.At(70, 529), Rgb(kPageColours[5]));
@@ -309,13 +309,13 @@ TEST_F(PageFiles, AOneBitPageIsDrawnInLineBlackAndPaperThroughThePagePalette) {
     ASSERT_TRUE(td::WriteMonoPage("lines.col", 1, kDrawing));
     ASSERT_TRUE(LoadPage("lines.col"));
     Canvas canvas;
-    ASSERT_TRUE(DrawPage(canvas.dc));
+    ASSERT_TRUE(DrawPage(canvas.dc, 70, 70));
     for (int y = 0; y < kPageHeight; y += 5)
         for (int x = 0; x < kPageWidth; x += 3)
             ASSERT_EQ(canvas.At(70 + x, 70 + y), kDrawing(x, y) ? 0u : 0xEFEFEFu) << x << "," << y;
     // A pixel painted with a swatch colour shows in that colour.
     lpDib[PixelOffset(150, 100, kPageWidth, kPageHeight)] = 12;
-    ASSERT_TRUE(DrawPage(canvas.dc));
+    ASSERT_TRUE(DrawPage(canvas.dc, 70, 70));
     EXPECT_EQ(canvas.At(220, 170), Rgb(kPageColours[12]));
 }
 
@@ -324,7 +324,7 @@ TEST_F(PageFiles, NothingIsDrawnWithoutThePixelBlock) {
     Canvas canvas;
     uint8_t* block = lpDib;
     lpDib = nullptr;
-    EXPECT_FALSE(DrawPage(canvas.dc));
+    EXPECT_FALSE(DrawPage(canvas.dc, 70, 70));
     lpDib = block;
     EXPECT_EQ(canvas.At(70, 70), 0x123456u);
 }

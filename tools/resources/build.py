@@ -8,8 +8,8 @@ import numpy as np
 from . import buttons, cursor, dialogs, edition_art, frame, sounds, swatches, titles
 from .editions import load_editions
 from .fileformats import bmp_bytes, cursor_bytes, icon_bytes, read_bmp, wav_bytes
-from .layout import (CARD_SIZE, INFO_BUTTONS, OK_BUTTON, PAGE_BUTTONS, SWATCH_SIZE, TEXT_FRAME,
-                     swatch_positions)
+from .layout import (CARD_SIZE, INFO_BUTTONS, OK_BUTTON, PAGE_BUTTONS, SWATCH_FIRST_BITMAP, SWATCH_SIZE,
+                     TEXT_FRAME, swatch_positions)
 from .rcfiles import art_rc, shared_rc
 
 SHARED = "editions/shared/"
@@ -57,7 +57,7 @@ def build_shared(files):
         back = screen[y:y + SWATCH_SIZE, x:x + SWATCH_SIZE]
         img = swatches.swatch_bitmap(k, back)
         pins = [swatches.rgb(k + 1)] + _pins(back, 120)
-        _bmp(files, BITMAPS + "swatch%d.bmp" % (swatches.FIRST_ID + k), img, pinned=pins)
+        _bmp(files, BITMAPS + "swatch%d.bmp" % (SWATCH_FIRST_BITMAP + k), img, pinned=pins)
 
     card = _bmp(files, BITMAPS + "IntroBackGrd.bmp", dialogs.intro_background())
     tf = _bmp(files, BITMAPS + "AboutTextFrame.bmp", dialogs.text_frame(card),

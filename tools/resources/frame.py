@@ -6,7 +6,7 @@ import numpy as np
 from PIL import Image
 
 from .draw import INK, Canvas, smooth_noise, noise
-from .layout import (SCREEN_W, SCREEN_H, PAGE_X, PAGE_Y, PAGE_W, PAGE_H, BORDER,
+from .layout import (SCREEN_W, SCREEN_H, PAGE_X, PAGE_Y, PAGE_W, PAGE_H, FRAME_W,
                      TITLE_X, TITLE_Y, TITLE_W, TITLE_H)
 from .titles import PLATE
 
@@ -58,7 +58,7 @@ def full_frame():
     img = np.where((bevel > 0)[..., None] & ~light[..., None], img * (1 - 0.3 * bevel[..., None]), img)
     # faint mitre seams
     seam = (np.abs(np.abs(x - np.where(x < w / 2, 0, w - 1)) - np.abs(y - np.where(y < h / 2, 0, h - 1))) < 0.7)
-    seam &= edge < BORDER - 8
+    seam &= edge < FRAME_W - 8
     img = np.where(seam[..., None], img * 0.93, img)
 
     # inner rim: a rounded darker lip around the page, lit from the top-left
@@ -94,19 +94,19 @@ def _name_plate(screen):
 
 
 def cut_top_bottom(screen):
-    return np.concatenate([screen[0:BORDER], screen[SCREEN_H - BORDER:SCREEN_H]], axis=0)
+    return np.concatenate([screen[0:FRAME_W], screen[SCREEN_H - FRAME_W:SCREEN_H]], axis=0)
 
 
 def cut_left_right(screen):
-    rows = screen[BORDER:SCREEN_H - BORDER]
-    return np.concatenate([rows[:, 0:BORDER], rows[:, SCREEN_W - BORDER:SCREEN_W]], axis=1)
+    rows = screen[FRAME_W:SCREEN_H - FRAME_W]
+    return np.concatenate([rows[:, 0:FRAME_W], rows[:, SCREEN_W - FRAME_W:SCREEN_W]], axis=1)
 
 
 def assemble(top_bottom, left_right):
     """The screen as the program draws the frame from the two bitmaps (page area black)."""
     screen = np.zeros((SCREEN_H, SCREEN_W, 3), dtype=np.uint8)
-    screen[0:BORDER] = top_bottom[0:BORDER]
-    screen[SCREEN_H - BORDER:] = top_bottom[BORDER:]
-    screen[BORDER:SCREEN_H - BORDER, 0:BORDER] = left_right[:, 0:BORDER]
-    screen[BORDER:SCREEN_H - BORDER, SCREEN_W - BORDER:] = left_right[:, BORDER:]
+    screen[0:FRAME_W] = top_bottom[0:FRAME_W]
+    screen[SCREEN_H - FRAME_W:] = top_bottom[FRAME_W:]
+    screen[FRAME_W:SCREEN_H - FRAME_W, 0:FRAME_W] = left_right[:, 0:FRAME_W]
+    screen[FRAME_W:SCREEN_H - FRAME_W, SCREEN_W - FRAME_W:] = left_right[:, FRAME_W:]
     return screen

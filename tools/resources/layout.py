@@ -1,39 +1,54 @@
-"""Screen and dialog geometry the pictures are painted for (pixels)."""
-SCREEN_W, SCREEN_H = 800, 600
-BORDER = 70
-PAGE_X, PAGE_Y, PAGE_W, PAGE_H = 70, 70, 660, 460
-TITLE_X, TITLE_Y, TITLE_W, TITLE_H = 330, 561, 140, 10
+"""Screen and dialog geometry the pictures are painted for (pixels). The screen, the
+buttons, the swatches and the intro card are read from the program's own app/ids.h."""
+from .idsfile import IdsError, read_ids
 
-# page buttons: (released name, pressed name, x, y, w, h)
-PAGE_BUTTONS = [
-    ("QuitBtn", "QuitBtnDn", 12, 12, 96, 45),
-    ("PrintBtn", "PrintBtnDn", 318, 12, 79, 45),
-    ("ClearBtn", "ClearBtnDn", 403, 12, 79, 45),
-    ("InfoBtn", "InfoBtnDn", 692, 12, 96, 45),
-    ("UpBtn", "UpBtnDn", 267, 543, 53, 45),
-    ("DownBtn", "DownBtnDn", 480, 543, 53, 45),
-]
+IDS, _TABLES = read_ids()
 
-SWATCH_SIZE = 45
+SCREEN_W, SCREEN_H = IDS["SCREEN_W"], IDS["SCREEN_H"]
+FRAME_W = IDS["FRAME_W"]
+PAGE_X, PAGE_Y, PAGE_W, PAGE_H = IDS["PAGE_X"], IDS["PAGE_Y"], IDS["PAGE_W"], IDS["PAGE_H"]
+TITLE_X, TITLE_Y, TITLE_W, TITLE_H = IDS["TITLE_X"], IDS["TITLE_Y"], IDS["TITLE_W"], IDS["TITLE_H"]
+
+# the bitmaps of each page button, released and pressed
+_PAGE_BUTTON_BITMAPS = {
+    IDS["ID_QUIT"]: ("QuitBtn", "QuitBtnDn"), IDS["ID_PRINT"]: ("PrintBtn", "PrintBtnDn"),
+    IDS["ID_CLEAR"]: ("ClearBtn", "ClearBtnDn"), IDS["ID_INFO"]: ("InfoBtn", "InfoBtnDn"),
+    IDS["ID_PAGE_UP"]: ("UpBtn", "UpBtnDn"), IDS["ID_PAGE_DOWN"]: ("DownBtn", "DownBtnDn"),
+}
+
+
+def _table(name, row, count):
+    rows = _TABLES.get(name, [])
+    if len(rows) != count or any(macro != row for macro, _ in rows):
+        raise IdsError("app/ids.h: %s must be %d %s rows" % (name, count, row))
+    return [values for _, values in rows]
+
+
+_PAGE_BUTTON_ROWS = _table("PAGE_BUTTON_ROWS", "BUTTON", IDS["PAGE_BUTTON_COUNT"])
+if [row[0] for row in _PAGE_BUTTON_ROWS] != list(range(IDS["ID_QUIT"], IDS["ID_QUIT"] + IDS["PAGE_BUTTON_COUNT"])):
+    raise IdsError("app/ids.h: the page buttons are not in command-id order")
+# page buttons: (released name, pressed name, x, y, w, h), in command-id order
+PAGE_BUTTONS = [_PAGE_BUTTON_BITMAPS[i] + (x, y, w, h) for i, x, y, w, h in _PAGE_BUTTON_ROWS]
+
+SWATCH_SIZE = IDS["SWATCH_SIZE"]
+SWATCH_COUNT = IDS["SWATCH_COUNT"]
+SWATCH_FIRST_BITMAP = IDS["IDB_SWATCH_FIRST"]
+_SWATCHES = _table("SWATCH_ROWS", "SWATCH", SWATCH_COUNT)
+if [k for k, _, _ in _SWATCHES] != list(range(SWATCH_COUNT)):
+    raise IdsError("app/ids.h: the swatch rows are not numbered 0, 1, 2, ... in order")
 
 
 def swatch_positions():
-    """Top-left corner of swatch k (k = 0..35, bitmap 101 + k, colour index k + 1)."""
-    pos = [(x, 12) for x in (114, 165, 216, 267)]
-    pos += [(x, 12) for x in (488, 539, 590, 641)]
-    pos += [(x, 543) for x in (62, 114, 165, 216)]
-    pos += [(x, 543) for x in (539, 590, 641, 692)]
-    ys = (84, 135, 186, 237, 288, 339, 390, 441, 492, 543)
-    pos += [(12, y) for y in ys]
-    pos += [(743, y) for y in ys]
-    return pos
+    """Top-left corner of swatch k (bitmap SWATCH_FIRST_BITMAP + k, colour index k + 1)."""
+    return [(x, y) for _, x, y in _SWATCHES]
 
 
 # the intro card and its contents, screen pixels
-CARD_X, CARD_Y, CARD_SIZE = 216, 120, 360
-INTRO_SCR = (14, 14, 332, 212)        # relative to the card
-COPYRIGHT = (19, 234, 320, 55)
-OK_BUTTON = (128, 300, 96, 46)        # also in the About and Printing Options dialogs
+CARD_X, CARD_Y, CARD_SIZE = IDS["CARD_X"], IDS["CARD_Y"], IDS["CARD_SIZE"]
+INTRO_SCR = (IDS["INTRO_PICTURE_X"], IDS["INTRO_PICTURE_Y"], 332, 212)  # relative to the card
+COPYRIGHT = (IDS["INTRO_CREDIT_X"], IDS["INTRO_CREDIT_Y"], 320, 55)
+_, _ok_x, _ok_y, _ok_w, _ok_h = _table("INTRO_BUTTON_ROWS", "BUTTON", 1)[0]
+OK_BUTTON = (_ok_x - CARD_X, _ok_y - CARD_Y, _ok_w, _ok_h)  # on the card; also in the About and Printing Options dialogs
 
 # dialog contents relative to the 360 x 360 dialog (template units x 2)
 INFO_BUTTONS = [("AboutUp", "AboutDown", 78, 70), ("PrintOptUp", "PrintOptDown", 78, 136),

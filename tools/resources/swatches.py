@@ -1,4 +1,4 @@
-"""Colour swatches 101..136: a round blob of paint sitting on the frame (unselected, upper
+"""Colour swatches: a round blob of paint sitting on the frame (unselected, upper
 half) and the same paint on a bright white tile with a gold ring and a sparkle (selected,
 lower half)."""
 import numpy as np
@@ -13,8 +13,6 @@ COLOUR_TABLE = [
     0xDFDF00, 0x00B000, 0xFF8F50, 0xFFFFFF, 0x8F8F8F, 0xC09F4F, 0xC09FFF, 0xFFCF7F,
     0x9FFF7F, 0xFFFF9F, 0x00FFFF, 0xFF8FC0, 0xA06000, 0xEFEFEF,
 ]
-SWATCH_COUNT = 36
-FIRST_ID = 101
 GOLD = (255, 196, 0)
 # a pixel of the face that always shows the exact colour, in each half
 FACE_PROBE = (22, 22)
@@ -53,7 +51,7 @@ def swatch_half(background, colour, selected):
 
 
 def swatch_bitmap(k, background):
-    """Bitmap 101 + k for colour index k + 1; background is the 45 x 45 frame under it."""
+    """Swatch bitmap k, for colour index k + 1; background is the 45 x 45 frame under it."""
     colour = rgb(k + 1)
     return np.concatenate([swatch_half(background, colour, False),
                            swatch_half(background, colour, True)], axis=0)
