@@ -29,3 +29,11 @@ build_tree() {
 build_dir() {
   echo "${TW_BUILD:-$tw_root/build}"
 }
+
+# enter_tree: the start of every build script: work from the repository root, install what
+# this machine lacks (tools/setup.sh), and set build to where the builds go.
+enter_tree() {
+  cd "$tw_root"
+  bash tools/setup.sh
+  build=$(build_dir)
+}
