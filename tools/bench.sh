@@ -14,9 +14,8 @@ wanted() {
 names=("$@")
 failed=0
 source "$(dirname "$0")/build-env.sh"
-enter_tree
+enter_tree win32
 build_tree native "$build/native-release" -DCMAKE_BUILD_TYPE=Release
-build_tree win32 "$build/win32"
 
 for bench in "$build"/native-release/*_bench; do
   [ -x "$bench" ] && wanted "$(basename "$bench")" || continue

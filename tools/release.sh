@@ -7,8 +7,7 @@
 # Usage: tools/release.sh
 set -euo pipefail
 source "$(dirname "$0")/build-env.sh"
-enter_tree
-build_tree win32 "$build/win32"
+enter_tree win32
 
 dist=$tw_root/dist
 stage=$build/release-stage

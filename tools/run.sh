@@ -8,8 +8,7 @@ set -euo pipefail
 edition=${1:-1}
 case "$edition" in 1|2|3|4|5) ;; *) echo "usage: tools/run.sh [1-5]" >&2; exit 2 ;; esac
 source "$(dirname "$0")/build-env.sh"
-enter_tree
-build_tree win32 "$build/win32"
+enter_tree win32
 exe=tintwell$([ "$edition" = 1 ] || echo "$edition").exe
 
 play=$tw_root/play/edition$edition

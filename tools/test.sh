@@ -5,9 +5,7 @@
 set -euo pipefail
 # TW_BUILD puts the build (and its Wine prefix) elsewhere, e.g. one per engineer.
 source "$(dirname "$0")/build-env.sh"
-enter_tree
-build_tree native "$build/native"
-build_tree win32 "$build/win32"
+enter_tree native win32
 
 source tools/wine-env.sh
 echo "test: starting a virtual display and the Wine session"

@@ -6,13 +6,12 @@
 # Usage: tests/release/run.sh [gtest arguments...]
 set -euo pipefail
 source "$(dirname "$0")/../../tools/build-env.sh"
-enter_tree
 dist=$tw_root/dist
 if [ ! -f "$dist/tintwell-setup.exe" ]; then
   echo "release test: no release in $dist; run tools/release.sh first" >&2
   exit 2
 fi
-build_tree win32 "$build/win32"
+enter_tree win32
 
 echo "release test: the ten colouring books have fifty sheets each"
 for pdf in "$dist"/tintwell-?-colouring-book-*.pdf; do
