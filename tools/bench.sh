@@ -13,13 +13,9 @@ wanted() {
 }
 names=("$@")
 failed=0
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-bash tools/setup.sh
-source tools/build-env.sh
-build=$(build_dir)
+source "$(dirname "$0")/build-env.sh"
+enter_tree win32
 build_tree native "$build/native-release" -DCMAKE_BUILD_TYPE=Release
-build_tree win32 "$build/win32"
 
 for bench in "$build"/native-release/*_bench; do
   [ -x "$bench" ] && wanted "$(basename "$bench")" || continue

@@ -29,3 +29,14 @@ build_tree() {
 build_dir() {
   echo "${TW_BUILD:-$tw_root/build}"
 }
+
+# enter_tree [KIND...]: the start of every build script: work from the repository root,
+# install what this machine lacks (tools/setup.sh), set build to where the builds go, and
+# build the trees of these kinds there ($build/KIND).
+enter_tree() {
+  cd "$tw_root"
+  bash tools/setup.sh
+  build=$(build_dir)
+  local kind
+  for kind in "$@"; do build_tree "$kind" "$build/$kind"; done
+}

@@ -7,15 +7,15 @@
 # the unit tests. Work folders: /tmp/tintwell-fuzz-<target>; findings land in
 # crashes/ there. Exit status non-zero when any target found something.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/build-env.sh"
 seconds=${1:-60}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(page midi)
 
-build=${TW_BUILD:-$root/build}/fuzz
+build=$(build_dir)/fuzz
 echo "fuzz: building the targets in $build"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CC=clang CXX=clang++ cmake -S "$tw_root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTW_FUZZ=ON -DTW_SANITIZE=ON >"$build.log" 2>&1 || { tail -n 20 "$build.log"; exit 1; }
 cmake --build "$build" --target "${targets[@]/%/_fuzz}" >>"$build.log" 2>&1 || { tail -n 40 "$build.log"; exit 1; }
 
@@ -23,18 +23,18 @@ cmake --build "$build" --target "${targets[@]/%/_fuzz}" >>"$build.log" 2>&1 || {
 seed_target() {
   case $1 in
     # A page file behind the even byte that has the target read it whole.
-    page) for f in "$root"/editions/*/pages/*; do
+    page) for f in "$tw_root"/editions/*/pages/*; do
             case "$f" in *.tsv|*.md) continue ;; esac
             { printf '\0'; cat "$f"; } >"$2/seed-$(basename "$f")"
           done ;;
-    midi) cp "$root"/editions/*/*.mid "$2/" ;;
+    midi) cp "$tw_root"/editions/*/*.mid "$2/" ;;
   esac
 }
 
 failed=0
 for target in "${targets[@]}"; do
   work=/tmp/tintwell-fuzz-$target
-  kept=$root/tests/fuzz/corpus/$target
+  kept=$tw_root/tests/fuzz/corpus/$target
   rm -rf "$work/seeds"
   mkdir -p "$work/corpus" "$work/crashes" "$work/seeds" "$kept"
   seed_target "$target" "$work/seeds"

@@ -189,8 +189,12 @@ GROOVES = {
 # second lead in harmony or in canon, an accompaniment figure, a bass figure and a groove.
 
 class Section:
-    def __init__(self, tune_name, lead, octave=0, accomp=None, bass="root", groove=None, harmony=None, canon=None):
-        self.tune, self.lead, self.octave = tune_name, lead, octave
+    """tune: a name in TUNES, or (notes, chords) of a turnaround's own bar(s)."""
+
+    def __init__(self, tune, lead, octave=0, accomp=None, bass="root", groove=None, harmony=None, canon=None,
+                 velocity=80):
+        self.tune = TUNES[tune] if isinstance(tune, str) else tune
+        self.lead, self.octave, self.velocity = lead, octave, velocity
         self.accomp, self.bass, self.groove = accomp or [], bass, groove
         self.harmony, self.canon = harmony, canon
 
@@ -199,8 +203,7 @@ class Song:
     def __init__(self, number, title, key, bpm, level, instruments, sections, turnaround):
         self.number, self.title, self.key, self.bpm, self.level = number, title, key, bpm, level
         self.instruments = instruments  # name -> (channel, program, volume, pan)
-        self.sections = sections
-        self.turnaround = turnaround    # (melody, chords, lead, accomp, bass, groove) of the last bar(s)
+        self.sections = sections + [turnaround]     # the turnaround: the last bar(s), back to the start
 
 
 SONGS = [
@@ -217,8 +220,8 @@ SONGS = [
           Section("mary", "xylo", harmony="marimba", accomp=[("guitar", "strum", -12), ("pizz", "offbeat", -12)],
                   bass="root", groove="pop"),
           Section("london", "glock", harmony="flute", accomp=[("piano", "arp", -12)], bass="walk", groove="pop")],
-         (tune("G2 A2 B2 D'2 | C'1 B1 A1 G1 F2 D2"), chords("C G | G7"), "flute",
-          [("piano", "arp", -12), ("guitar", "strum", -12)], "walk", "fill")),
+         Section((tune("G2 A2 B2 D'2 | C'1 B1 A1 G1 F2 D2"), chords("C G | G7")), "flute",
+                 accomp=[("piano", "arp", -12), ("guitar", "strum", -12)], bass="walk", groove="fill", velocity=78)),
 
     Song(2, "Yankee Doodle Stomp", -2, 104, 1.0,
          {"horn": (0, 60, 96, 58), "trumpet": (1, 56, 76, 70), "bassoon": (2, 70, 100, 56),
@@ -236,8 +239,8 @@ SONGS = [
                   accomp=[("pizz", "offbeat", 0), ("strings", "pad", -12)], bass="oompah", groove="march"),
           Section("doodle", "trumpet", harmony="horn", accomp=[("brass", "pah", -12), ("strings", "pad", -12)],
                   bass="walk", groove="march2")],
-         (tune("G,2 A,2 B,2 D2 | C1 B,1 A,1 G,1 F,2 G,2"), chords("C G | G7"), "bassoon",
-          [("brass", "pah", -12)], "walk", "fill")),
+         Section((tune("G,2 A,2 B,2 D2 | C1 B,1 A,1 G,1 F,2 G,2"), chords("C G | G7")), "bassoon",
+                 accomp=[("brass", "pah", -12)], bass="walk", groove="fill", velocity=78)),
 
     Song(3, "Old MacDonald's Barn Dance", 7, 126, 1.05,
          {"fiddle": (0, 110, 88, 60), "clarinet": (1, 71, 92, 52), "trumpet": (2, 59, 84, 76),
@@ -252,7 +255,8 @@ SONGS = [
           Section("macdonald", "fiddle", harmony="clarinet", accomp=[("piano", "offbeat", -12),
                                                                      ("accordion", "offbeat", -12)],
                   bass="walk", groove="barn2")],
-         (tune("B,1 C1 D1 E1 F1 E1 D1 B,1"), chords("G7"), "fiddle", [("banjo", "arp", -12)], "walk", "fill")),
+         Section((tune("B,1 C1 D1 E1 F1 E1 D1 B,1"), chords("G7")), "fiddle", accomp=[("banjo", "arp", -12)],
+                 bass="walk", groove="fill", velocity=78)),
 
     Song(4, "Moonlit Garden", 5, 92, 1.05,
          {"flute": (0, 73, 84, 56), "clarinet": (1, 71, 80, 74), "celesta": (2, 8, 96, 64),
@@ -266,8 +270,8 @@ SONGS = [
                   bass="long", groove="sway"),
           Section("jacques", "oboe", octave=12, canon=("flute", 12, 16), accomp=[("harp", "harp", -12)],
                   bass="root", groove="breeze")],
-         (tune("G2 A2 B2 D'2 | C'2 B2 A2 G2"), chords("C | G7"), "flute",
-          [("harp", "harp", -12), ("strings", "pad", -12)], "root", "softfill")),
+         Section((tune("G2 A2 B2 D'2 | C'2 B2 A2 G2"), chords("C | G7")), "flute",
+                 accomp=[("harp", "harp", -12), ("strings", "pad", -12)], bass="root", groove="softfill", velocity=78)),
 
     Song(5, "Alphabet Train", 2, 120, 1.0,
          {"glock": (0, 9, 100, 70), "clarinet": (1, 71, 92, 52), "whistle": (2, 78, 84, 64),
@@ -285,8 +289,9 @@ SONGS = [
                   bass="walk", groove="train2"),
           Section("oldman", "trumpet", harmony="clarinet", accomp=[("piano", "arp", -12)], bass="walk",
                   groove="train")],
-         (tune("G2 r2 G2 r1 G1 | A1 B1 C'1 D'1 B2 G2"), chords("C G | G7"), "whistle",
-          [("piano", "arp", -12), ("accordion", "offbeat", -12)], "walk", "fill")),
+         Section((tune("G2 r2 G2 r1 G1 | A1 B1 C'1 D'1 B2 G2"), chords("C G | G7")), "whistle",
+                 accomp=[("piano", "arp", -12), ("accordion", "offbeat", -12)], bass="walk", groove="fill",
+                 velocity=78)),
 ]
 
 
@@ -414,9 +419,9 @@ class Arranger:
                         self.drums.note(tick + i * EIGHTH // 2, 60, DRUMS, KIT[drum], round(64 * LOUDNESS[c]))
 
     def section(self, sec, start, next_root):
-        notes, chord_list = TUNES[sec.tune]
+        notes, chord_list = sec.tune
         bars = chord_list[-1][0] // BAR + 1
-        self.melody(notes, start, sec.lead, sec.octave, 80)
+        self.melody(notes, start, sec.lead, sec.octave, sec.velocity)
         if sec.harmony:
             self.harmony(notes, chord_list, start, sec.harmony, sec.octave, 58)
         if sec.canon:
@@ -452,19 +457,10 @@ def compose(song):
     arr.drums.channel(0, 0xB0 | DRUMS, 91, 30, order=0)
 
     tick = 0
-    first_root = TUNES[song.sections[0].tune][1][0][2]
     for i, sec in enumerate(song.sections):
-        following = song.sections[i + 1].tune if i + 1 < len(song.sections) else None
-        next_root = TUNES[following][1][0][2] if following else song.turnaround[1][0][2]
-        tick = arr.section(sec, tick, next_root)
-    notes, chord_list, lead, accomp, bass, groove = song.turnaround
-    bars = chord_list[-1][0] // BAR + 1
-    arr.melody(notes, tick, lead, 0, 78)
-    for name, figure, shift in accomp:
-        arr.accompaniment(chord_list, tick, name, figure, shift)
-    arr.bassline(chord_list, tick, bass, first_root)
-    arr.groove(groove, bars, tick)
-    end_tick = tick + bars * BAR * EIGHTH
+        following = song.sections[(i + 1) % len(song.sections)]     # the last leads back to the first
+        tick = arr.section(sec, tick, following.tune[1][0][2])
+    end_tick = tick
     tracks = [tempo, arr.lead, arr.accomp, arr.drums]
     return midi_file(tracks, end_tick), end_tick
 

@@ -34,7 +34,7 @@ def main():
     write_files(files, args.out or args.root)
     print("wrote %d resource files" % len(files))
     if not args.no_sheets:
-        from resources.sheets import write_sheets
+        from resources.resource_sheets import write_sheets
         for path in write_sheets(files, args.root, os.path.join(args.out or args.root, "docs", "contact-sheets")):
             print("wrote", os.path.relpath(path, args.out or args.root))
 

@@ -6,14 +6,10 @@
 #   tintwell-N-colouring-book-letter.pdf  ... and US Letter
 # Usage: tools/release.sh
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-bash tools/setup.sh
-source tools/build-env.sh
-build=$(build_dir)
-build_tree win32 "$build/win32"
+source "$(dirname "$0")/build-env.sh"
+enter_tree win32
 
-dist=$root/dist
+dist=$tw_root/dist
 stage=$build/release-stage
 rm -rf "$dist"
 mkdir -p "$dist"
@@ -32,7 +28,7 @@ done | xargs -P "$(nproc)" -n 2 sh -c \
 
 echo "release: making the installer with makensis"
 log=$stage/makensis.log
-if ! makensis -V2 -DSTAGE="$stage" -DROOT="$root" -DOUTFILE="$dist/tintwell-setup.exe" \
+if ! makensis -V2 -DSTAGE="$stage" -DROOT="$tw_root" -DOUTFILE="$dist/tintwell-setup.exe" \
      tools/release/tintwell.nsi >"$log" 2>&1; then
   cat "$log" >&2
   echo "release: makensis failed" >&2

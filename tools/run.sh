@@ -5,17 +5,13 @@
 # With no display (no $DISPLAY), it runs on a virtual 800x600 display, saves
 # screenshots of the intro card and the colouring screen, and quits.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
 edition=${1:-1}
 case "$edition" in 1|2|3|4|5) ;; *) echo "usage: tools/run.sh [1-5]" >&2; exit 2 ;; esac
-cd "$root"
-bash tools/setup.sh
-source tools/build-env.sh
-build=$(build_dir)
-build_tree win32 "$build/win32"
+source "$(dirname "$0")/build-env.sh"
+enter_tree win32
 exe=tintwell$([ "$edition" = 1 ] || echo "$edition").exe
 
-play=$root/play/edition$edition
+play=$tw_root/play/edition$edition
 mkdir -p "$play"
 # Pages and music are copied once; later runs keep the child's colouring.
 for f in editions/"$edition"/pages/* editions/"$edition"/*.mid; do

@@ -3,15 +3,9 @@
 # end-to-end tests under Wine on a virtual display, then prints CTest's summary.
 # Usage: tools/test.sh [ctest arguments...]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-bash tools/setup.sh
-
 # TW_BUILD puts the build (and its Wine prefix) elsewhere, e.g. one per engineer.
-source tools/build-env.sh
-build=$(build_dir)
-build_tree native "$build/native"
-build_tree win32 "$build/win32"
+source "$(dirname "$0")/build-env.sh"
+enter_tree native win32
 
 source tools/wine-env.sh
 echo "test: starting a virtual display and the Wine session"

@@ -5,16 +5,13 @@
 # unpacked. Prints the installer's measured times.
 # Usage: tests/release/run.sh [gtest arguments...]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
-cd "$root"
-dist=$root/dist
+source "$(dirname "$0")/../../tools/build-env.sh"
+dist=$tw_root/dist
 if [ ! -f "$dist/tintwell-setup.exe" ]; then
   echo "release test: no release in $dist; run tools/release.sh first" >&2
   exit 2
 fi
-source tools/build-env.sh
-build=$(build_dir)
-build_tree win32 "$build/win32"
+enter_tree win32
 
 echo "release test: the ten colouring books have fifty sheets each"
 for pdf in "$dist"/tintwell-?-colouring-book-*.pdf; do

@@ -24,7 +24,7 @@ import numpy as np
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 sys.path.insert(0, os.path.join(ROOT, "tools"))
 
-from resources.editions import load_editions  # noqa: E402
+from edition_table import load_editions  # noqa: E402
 from resources.fileformats import read_bmp, read_wav  # noqa: E402
 from resources.idsfile import IdsError, evaluate, parse_ids, read_ids  # noqa: E402
 from resources.titles import display_name  # noqa: E402

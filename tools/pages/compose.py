@@ -1,8 +1,8 @@
-"""Page recipes: what a page shows and how its art is put together.
+"""Composed pages (editions 1, 3 and 5): what a page shows and how its art is put together.
 
 A page is one or more art layers (clip art, a font glyph, our own drawing, a big
 letter) fitted into boxes on the page, optionally over a scene drawn by us (sea,
-meadow, sky ...), then turned into line art by convert.rgba_to_lines.
+meadow, sky ...); the composed picture is then traced into line art.
 """
 import os
 
@@ -10,6 +10,7 @@ import numpy as np
 from scipy import ndimage as ndi
 
 import convert
+from recipe import Recipe, Traced
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ART = os.path.join(HERE, "art")
@@ -65,12 +66,14 @@ def letter_svg(letter):
             % letter)
 
 
-class Page:
-    def __init__(self, name, subject, layers, scene=None, note="", **params):
-        self.name, self.subject, self.layers = name, subject, layers
-        self.scene, self.note, self.params = scene, note, params
+class Page(Recipe):
+    """A page composed from art layers over an optional scene of ours; params go to the tracing."""
 
-    def kind(self):
+    def __init__(self, name, subject, layers, scene=None, note="", **params):
+        self.layers, self.scene, self.params = layers, scene, params
+        super().__init__(name, subject, self._sources(), self._licences(), self._kind(), note=note)
+
+    def _kind(self):
         kinds = {l.kind for l in self.layers} - {"letter"}
         if kinds == {"own"} and any(l.ref.startswith("name_") for l in self.layers):
             return "name page"
@@ -78,13 +81,13 @@ class Page:
             return "own drawing"
         return "clip art"
 
-    def sources(self):
+    def _sources(self):
         out = [l.source_text() for l in self.layers if l.kind != "letter"]
         if self.scene:
             out.append("own drawing: tools/pages/art/" + self.scene)
         return "; ".join(out)
 
-    def licences(self):
+    def _licences(self):
         kinds = [l.kind for l in self.layers if l.kind != "letter"] + (["own"] if self.scene else [])
         seen = []
         for k in kinds:
@@ -92,7 +95,7 @@ class Page:
                 seen.append(LICENCES[k][1])
         return "; ".join(seen)
 
-    def lines(self):
+    def drawing(self):
         canvas = convert.blank_canvas()
         if self.scene:
             scene = convert.render_svg(os.path.join(ART, self.scene), convert.WIDTH * convert.SCALE)
@@ -107,7 +110,15 @@ class Page:
             if layer.solid:
                 rgba = make_solid(rgba)
             canvas = convert.paste(canvas, rgba, x, y)
-        return convert.rgba_to_lines(canvas, **self.params)
+        return Traced(canvas, self.params)
+
+
+def drop_free(pages, limits):
+    """Sets the drop_free tracing limit of the pages named in limits (see convert.clean_lines)
+    where a page's own recipe does not set one."""
+    for page in pages:
+        if page.name in limits:
+            page.params.setdefault("drop_free", limits[page.name])
 
 
 def knock_out_background(rgba):

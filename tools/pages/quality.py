@@ -40,8 +40,9 @@ import numpy as np
 from scipy import ndimage as ndi
 from skimage import morphology
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import editions  # noqa: E402
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [HERE, os.path.dirname(HERE)]
+import edition_table  # noqa: E402
 import pagefile  # noqa: E402
 
 FOUR = ndi.generate_binary_structure(2, 1)
@@ -70,7 +71,7 @@ SPUR = 8                    # px along the thinned line: a shorter branch off a 
 MARK = 40                   # px of thinned line: a free-standing stroke this short is a mark (a ray, a dash)
 OWN_STROKE = 14             # px along the line from its end: the end's own stroke, not another line
 ALLOW_RADIUS = 12           # px: an allow-list entry matches ends this close to its position
-ALLOW_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "open-ends.tsv")
+ALLOW_FILE = os.path.join(HERE, "open-ends.tsv")
 
 
 def edition_of(path):
@@ -418,9 +419,9 @@ def summary_line(ed, f):
 
 def default_files(complete):
     files, missing = [], []
-    for d in sorted(glob.glob(os.path.join(editions.REPO, "editions", "*", "pages"))):
+    for d in sorted(glob.glob(os.path.join(edition_table.REPO, "editions", "*", "pages"))):
         ed = int(os.path.basename(os.path.dirname(d)))
-        names = editions.page_names(ed)
+        names = edition_table.page_names(ed)
         present = [n for n in names if os.path.exists(os.path.join(d, n))]
         files += [os.path.join(d, n) for n in present]
         strays = sorted(set(os.listdir(d)) - set(names) - {"CHOICES.tsv"})
@@ -445,6 +446,12 @@ def main(argv):
     if a.edition:
         paths = [p for p in paths if edition_of(p) in a.edition]
         extra = [e for e in extra if any(os.sep + str(ed) + os.sep in e for ed in a.edition)]
+    return report(paths, extra, a.ends, a.small)
+
+
+def report(paths, extra=(), ends=False, small=False, whole_editions=True):
+    """Prints a row per page and, with whole_editions (the paths hold every page of their
+    editions), a summary per edition. Returns the exit status: 1 if anything failed."""
     bad = 0
     per_edition = {}
     print("%-14s %5s %6s %6s %6s %6s %6s %6s %5s %5s  %s" % (
@@ -460,10 +467,10 @@ def main(argv):
                 name, m["width"], m["areas4"], m["smallest"], m["fillable"], 100 * m["ink"],
                 100 * m["largest"], edition_of(p), len(m["ends"]), m["small"],
                 "ok" if not fails else "FAIL: " + "; ".join(fails)))
-            if a.ends:
+            if ends:
                 for x, y, gap in m["ends"]:
                     print("    open end %s\t%d\t%d\tgap %d px" % (name, x, y, gap))
-            if a.small:
+            if small:
                 for x, y, px, room in small_areas(kept[name])[1]:
                     print("    small area %s at %d,%d: %d px, %d px across" % (name, x, y, px, room))
             rows, named = per_edition.setdefault(edition_of(p), ([], []))
@@ -473,7 +480,7 @@ def main(argv):
     for e in extra:
         print("FAIL: " + e)
     ed_bad = 0
-    for ed in sorted(k for k in per_edition if k):
+    for ed in sorted(k for k in per_edition if k and whole_editions):
         f = edition_figures(*per_edition[ed])
         fails = edition_failures(f, ed in LIKENESS_GATED)
         gated = ed in GATED

@@ -1,5 +1,5 @@
 """Edition 1: fifty everyday subjects."""
-from compose import Page, oc, own, sym
+from compose import Page, drop_free, oc, own, sym
 
 MEADOW = (110, 96, 440, 300)     # subject box above the meadow's ground
 SEA = (120, 110, 420, 262)
@@ -84,6 +84,4 @@ DROP_FREE = {
     "tools.col": 40,
     "whale.col": 40,
 }
-for _page in PAGES:
-    if _page.name in DROP_FREE:
-        _page.params.setdefault("drop_free", DROP_FREE[_page.name])
+drop_free(PAGES, DROP_FREE)

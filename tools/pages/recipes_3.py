@@ -1,5 +1,5 @@
 """Edition 3: fifty animals."""
-from compose import Page, oc, own, sym
+from compose import Page, drop_free, oc, own, sym
 
 MEADOW = (110, 96, 440, 300)     # subject box above the meadow's ground
 SEA = (120, 110, 420, 262)
@@ -90,6 +90,4 @@ DROP_FREE = {
     "SQUIRREL.CO3": 70,
     "WOLF.CO3": 40,
 }
-for _page in PAGES:
-    if _page.name in DROP_FREE:
-        _page.params.setdefault("drop_free", DROP_FREE[_page.name])
+drop_free(PAGES, DROP_FREE)

@@ -1,5 +1,5 @@
 """Edition 5: the alphabet train. Every page shows its picture beside its big hollow letter."""
-from compose import Page, letter, oc, own, sym
+from compose import Page, drop_free, letter, oc, own, sym
 
 LETTER_BOX = (14, 70, 190, 320)
 PICTURE_BOX = (216, 14, 430, 432)
@@ -95,6 +95,4 @@ DROP_FREE = {
     "penguin.co5": 40,
     "quill.co5": 40,
 }
-for _page in PAGES:
-    if _page.name in DROP_FREE:
-        _page.params.setdefault("drop_free", DROP_FREE[_page.name])
+drop_free(PAGES, DROP_FREE)

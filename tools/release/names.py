@@ -8,7 +8,7 @@ from collections import Counter
 REPO = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 sys.path.insert(0, os.path.join(REPO, "tools"))
 
-from resources.editions import load_editions  # noqa: E402
+from edition_table import load_editions  # noqa: E402
 from resources.titles import display_name  # noqa: E402
 
 EDITIONS = load_editions(REPO)

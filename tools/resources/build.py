@@ -5,8 +5,9 @@ on the wooden card) are painted over the decoded pixels of the bitmap beneath th
 those background colours are kept exact in their palettes, so nothing shows a seam."""
 import numpy as np
 
+from edition_table import load_editions
+
 from . import buttons, cursor, dialogs, edition_art, frame, sounds, swatches, titles
-from .editions import load_editions
 from .fileformats import bmp_bytes, cursor_bytes, icon_bytes, read_bmp, wav_bytes
 from .layout import (CARD_SIZE, INFO_BUTTONS, OK_BUTTON, PAGE_BUTTONS, SWATCH_FIRST_BITMAP, SWATCH_SIZE,
                      TEXT_FRAME, swatch_positions)

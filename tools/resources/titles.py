@@ -3,8 +3,9 @@ of the bottom frame. Strip k + 1 names page index k; strip 0 stays empty."""
 import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
+from edition_table import stem
+
 from .draw import BOLD, INK
-from .editions import stem
 
 PLATE = (255, 246, 220)   # the name plate's colour on the frame
 STRIP_H = 10

@@ -11,13 +11,13 @@ import numpy as np
 from scipy import ndimage as ndi
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.dirname(HERE))
-import editions  # noqa: E402
+sys.path[:0] = [os.path.dirname(HERE), os.path.dirname(os.path.dirname(HERE))]
+import edition_table  # noqa: E402
 import quality  # noqa: E402
+import recipes_2  # noqa: E402
+import recipes_4  # noqa: E402
 from dino import genera, raster, svgkit  # noqa: E402
-from dino import pages as dino_pages  # noqa: E402
 from plants import drawings  # noqa: E402
-from plants import pages as plant_pages  # noqa: E402
 
 FOUR = ndi.generate_binary_structure(2, 1)
 
@@ -62,8 +62,8 @@ class Tidy(unittest.TestCase):
 
 class Dinosaurs(unittest.TestCase):
     def test_every_edition_2_page_has_a_distinct_drawing(self):
-        stems = [os.path.splitext(n)[0] for n in editions.page_names(2)]
-        self.assertEqual(sorted(stems), sorted(dino_pages.SOURCES))
+        stems = [os.path.splitext(n)[0] for n in edition_table.page_names(2)]
+        self.assertEqual(sorted(stems), sorted(os.path.splitext(p.name)[0] for p in recipes_2.PAGES))
         svgs = {genera.page_svg(s)[1] for s in stems}
         self.assertEqual(len(svgs), len(stems))
 
@@ -98,9 +98,9 @@ class Dinosaurs(unittest.TestCase):
         if 2 in quality.GATED:
             self.skipTest("edition 2 is checked with the gated editions")
         rows, named = [], []
-        for name in editions.page_names(2):
+        for name in edition_table.page_names(2):
             lines_out = {}
-            m, fails = quality.check_file(os.path.join(editions.pages_dir(2), name), lines_out)
+            m, fails = quality.check_file(os.path.join(edition_table.pages_dir(2), name), lines_out)
             self.assertEqual(fails, [], name)
             self.assertEqual(m["ends"], [], name)
             self.assertLessEqual(m["small"], quality.MAX_SMALL_PER_PAGE, name)
@@ -112,20 +112,20 @@ class Dinosaurs(unittest.TestCase):
         # the generator is deterministic and the committed pages are its current output
         import pagefile
         for stem in ("TRICERAT", "VELOCIRA", "DRYPTOSA"):
-            a, _ = dino_pages.SOURCES[stem].make()
-            with open(os.path.join(editions.pages_dir(2), stem + ".CO2"), "rb") as f:
+            a = next(p for p in recipes_2.PAGES if p.name == stem + ".CO2").drawing().lines()
+            with open(os.path.join(edition_table.pages_dir(2), stem + ".CO2"), "rb") as f:
                 self.assertEqual(pagefile.encode_page(a, 2), f.read(), stem)
 
 
 class Plants(unittest.TestCase):
     def test_every_edition_4_page_has_a_source_and_own_drawings_differ(self):
-        stems = [os.path.splitext(n)[0] for n in editions.page_names(4)]
-        self.assertEqual(sorted(stems), sorted(plant_pages.SOURCES))
+        stems = [os.path.splitext(n)[0] for n in edition_table.page_names(4)]
+        self.assertEqual(sorted(stems), sorted(os.path.splitext(p.name)[0] for p in recipes_4.PAGES))
         svgs = {drawings.draw(s).svg() for s in drawings.DRAWINGS}
         self.assertEqual(len(svgs), len(drawings.DRAWINGS))
 
     def test_clip_art_page_keeps_the_scene_outside_the_art(self):
-        lines, _ = plant_pages.SOURCES["tulips"].make()
+        lines = next(p for p in recipes_4.PAGES if p.name == "tulips.co4").drawing().lines()
         self.assertEqual(quality.failures(quality.measure(lines)), [])
         # the ground line runs across the page on both sides of the tulips
         self.assertTrue(lines[405:435, 20:60].any() and lines[405:435, 600:640].any())

@@ -1,6 +1,6 @@
-"""Edition 4 page sources: our own plant drawings, and public-domain clip art where a good one exists."""
+"""Edition 4: fifty plants, our own drawings, and public-domain clip art where a good one exists."""
 import os
-from collections import namedtuple
+from functools import partial
 
 import convert
 import numpy as np
@@ -9,36 +9,34 @@ from scipy import ndimage
 from skimage.draw import line as draw_line
 from dino import raster, scenery
 from dino.svgkit import Canvas
-from . import drawings
+from plants import drawings
+from recipe import LineArt, Recipe
 
-Source = namedtuple("Source", "subject source licence kind note make")
 OPENCLIPART = "/usr/share/openclipart/svg"
 OWN_LICENCE = "same as the program"
 
 
 def _own(stem):
-    def make():
-        svg = drawings.draw(stem).svg()
-        return raster.svg_to_lines(svg), svg
-    return make
+    return lambda: LineArt(drawings.draw(stem).svg())
 
 
-def _clip(ref, box, scene=True, sun=(585, 65)):
-    """Clip art fitted into box, in front of our ground line, sun and cloud."""
-    def make():
-        art = convert.svg_to_lines(os.path.join(OPENCLIPART, ref), box)
-        if not scene:
-            return art, None
+class ClipOnScene:
+    """Clip art traced into lines and fitted into box, in front of our ground line, sun and cloud."""
+    svg = None
+
+    def __init__(self, ref, box):
+        self.ref, self.box = ref, box
+
+    def lines(self):
+        art = convert.svg_to_lines(os.path.join(OPENCLIPART, self.ref), self.box)
         c = Canvas()
         scenery.ground(c, 420, wave=4)
-        if sun:
-            scenery.sun(c, *sun)
+        scenery.sun(c, 585, 65)
         scenery.cloud(c, 110, 60)
         # the scene stops at the art's outline (not short of it), so the ground meets the stems
         behind = ndimage.binary_fill_holes(art) & ~art
         lines = art | (raster.render(c.svg()) & ~behind)
-        return raster.tidy(mend_ends(raster.tidy(lines))), None
-    return make
+        return raster.tidy(mend_ends(raster.tidy(lines)))
 
 
 def mend_ends(lines, max_gap=12):
@@ -71,13 +69,10 @@ NOTES = {
     "seaweed": "kelp with air floats",
 }
 
-SOURCES = {}
-for _stem, (_subject, _fn) in drawings.DRAWINGS.items():
-    SOURCES[_stem] = Source(_subject, "own drawing: tools/pages/plants/drawings.py (%s)" % _fn.__name__,
-                            OWN_LICENCE, "own drawing", NOTES.get(_stem, ""), _own(_stem))
-for _stem, (_subject, _ref, _box) in CLIP.items():
-    _scene = _stem != "roses"        # the rose art brings its own frame and background
-    _text = "openclipart-svg: " + _ref + ("; own drawing: ground, sun, cloud" if _scene else "")
-    _licence = "public domain" + ("; " + OWN_LICENCE if _scene else "")
-    SOURCES[_stem] = Source(_subject, _text, _licence, "clip art", NOTES.get(_stem, ""),
-                            _clip(_ref, _box, scene=_scene))
+PAGES = [Recipe(stem + ".co4", subject, "own drawing: tools/pages/plants/drawings.py (%s)" % fn.__name__,
+                OWN_LICENCE, "own drawing", _own(stem), NOTES.get(stem, ""))
+         for stem, (subject, fn) in drawings.DRAWINGS.items()]
+PAGES += [Recipe(stem + ".co4", subject, "openclipart-svg: %s; own drawing: ground, sun, cloud" % ref,
+                 "public domain; " + OWN_LICENCE, "clip art", partial(ClipOnScene, ref, box),
+                 NOTES.get(stem, ""))
+          for stem, (subject, ref, box) in CLIP.items()]

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Contact sheets of an edition's pages, for looking at them all at once.
 
-Usage: /usr/bin/python3 tools/pages/sheets.py EDITION [--out DIR] [--scale S]
+Usage: /usr/bin/python3 tools/pages/page_sheets.py EDITION [--out DIR] [--scale S]
 Writes DIR/pages-N.png (the fifty pages with their names) and DIR/pages-N-areas.png
 (every paper area filled in its own colour, so merged parts and specks show).
 Default DIR is docs/contact-sheets, default scale 1/3 (quantised, small files).
@@ -14,8 +14,9 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 from scipy import ndimage as ndi
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import editions  # noqa: E402
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [HERE, os.path.dirname(HERE)]
+import edition_table  # noqa: E402
 import pagefile  # noqa: E402
 
 COLUMNS = 10
@@ -43,7 +44,7 @@ def _font(size):
 
 
 def sheet(edition, render, scale, folder=None):
-    names = editions.page_names(edition)
+    names = edition_table.page_names(edition)
     tw, th = int(pagefile.WIDTH * scale), int(pagefile.HEIGHT * scale)
     label = 16
     rows = (len(names) + COLUMNS - 1) // COLUMNS
@@ -53,7 +54,7 @@ def sheet(edition, render, scale, folder=None):
     for i, name in enumerate(names):
         x = 4 + (i % COLUMNS) * (tw + 4)
         y = 4 + (i // COLUMNS) * (th + label + 4)
-        path = os.path.join(folder or editions.pages_dir(edition), name)
+        path = os.path.join(folder or edition_table.pages_dir(edition), name)
         draw.rectangle([x, y, x + tw - 1, y + label - 1], fill=(255, 255, 255))
         draw.text((x + 3, y + 1), "%d %s" % (i, name), fill=(0, 0, 0), font=font)
         if not os.path.exists(path):
@@ -68,7 +69,7 @@ def sheet(edition, render, scale, folder=None):
 def main(argv):
     ap = argparse.ArgumentParser()
     ap.add_argument("edition", type=int)
-    ap.add_argument("--out", default=os.path.join(editions.REPO, "docs", "contact-sheets"))
+    ap.add_argument("--out", default=os.path.join(edition_table.REPO, "docs", "contact-sheets"))
     ap.add_argument("--scale", type=float, default=1 / 3)
     ap.add_argument("--pages", default=None, help="folder of the page files (default editions/N/pages)")
     ap.add_argument("--colours", type=int, default=32, help="palette size of the saved PNG (0 = full colour)")
