@@ -4,6 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 e2e=$1
+source "$root/tools/build-env.sh"
 source "$root/tools/wine-env.sh"
 base_prefix=${WINEPREFIX:?run through tools/test.sh}.pristine
 status=0
@@ -15,7 +16,7 @@ for size in 640x480x16 800x600x16 1024x768x16; do
     unset WINE_IDLE_PID
     start_xvfb "$size"
     trap 'stop_wine_session; kill $XVFB_PID 2>/dev/null; rm -rf "$work"' EXIT
-    start_wine_session "${TW_BUILD:-$root/build}/win32/wineidle.exe"
+    start_wine_session "$(build_dir)/win32/wineidle.exe"
     echo "== display $size"
     # Wine itself now and then dies of a signal while a process ends; that is
     # not a test result, so such a run is repeated once.

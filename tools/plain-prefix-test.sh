@@ -5,8 +5,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 e2e=$1
+source "$root/tools/build-env.sh"
 source "$root/tools/wine-env.sh"
-plain=${TW_BUILD:-$root/build}/wineprefix-plain
+plain=$(build_dir)/wineprefix-plain
 if [ ! -f "$plain/.tintwell-plain" ]; then
   rm -rf "$plain"
   mkdir -p "$plain"
@@ -20,5 +21,5 @@ export WINEPREFIX=$work/prefix
 unset WINE_IDLE_PID XVFB_PID
 trap 'stop_wine_session; [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; rm -rf "$work"' EXIT
 start_xvfb 800x600x16
-start_wine_session "${TW_BUILD:-$root/build}/win32/wineidle.exe"
+start_wine_session "$(build_dir)/win32/wineidle.exe"
 wine "$e2e" --gtest_filter='PlainPrefix*'

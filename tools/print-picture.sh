@@ -7,7 +7,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-build=${TW_BUILD:-$root/build}
+source tools/build-env.sh
+build=$(build_dir)
 cmake --build "$build/win32" --target tintwell printer_setup wineidle >/dev/null
 source tools/wine-env.sh
 start_test_desktop "$build"
