@@ -13,13 +13,12 @@
 #include "app/controls.h"
 #include "app/globals.h"
 #include "app/ids.h"
-#include "app/startup.h"
 #include "dialogs/print.h"
 #include "dialogs/print_option.h"
 #include "editions/edition.h"
 #include "page/page_image.h"
 #include "support/gmem.h"
-#include "tests/testdata/page_writer.h"
+#include "tests/win32/support/program_in_process.h"
 #include "tests/win32/support/pump.h"
 #include "tests/win32/support/temp_folder.h"
 
@@ -96,19 +95,11 @@ std::thread AnswerPrintDialog(DialogSeen* seen, int button, std::function<void()
 class PrintingInProcess : public testing::Test {
 protected:
     void SetUp() override {
-        const auto isLine = testdata::OutlinedRects({{100, 100, 300, 300}, {350, 100, 600, 300}});
-        for (const char* name : gEdition.pageNames) testdata::WriteMonoPage(name, gEdition.number, isLine);
-        ResetScreenState();
-        RegisterMainClass(hInst);
-        ASSERT_TRUE(InitInstance(hInst, SW_SHOW));
-        PostMessageA(hwndMain, WM_COMMAND, ID_INTRO_OK, 0);
-        ASSERT_TRUE(PumpUntil([] { return gScreen.screenPhase == PHASE_COLOURING && ButtonWindow(ID_QUIT); }, 10000));
+        ASSERT_TRUE(StartProgramOnTestPages());
         Settle();
     }
     void TearDown() override {
-        if (IsWindow(hwndMain)) DestroyWindow(hwndMain);
-        PumpUntil([] { return false; }, 50);
-        UnregisterClassA(gEdition.className, hInst);
+        EndProgram();
         PrintOption = 0;
     }
     static void Settle() { PumpUntil([] { return false; }, 100); }

@@ -10,9 +10,8 @@
 #include "app/controls.h"
 #include "app/globals.h"
 #include "app/ids.h"
-#include "app/startup.h"
 #include "editions/edition.h"
-#include "tests/testdata/page_writer.h"
+#include "tests/win32/support/program_in_process.h"
 #include "tests/win32/support/pump.h"
 #include "tests/win32/support/temp_folder.h"
 
@@ -37,19 +36,9 @@ int ChildWindowCount(HWND window) {
 class ProgramInProcess : public testing::Test {
 protected:
     void SetUp() override {
-        const auto isLine = testdata::OutlinedRects({{100, 100, 300, 300}, {350, 100, 600, 300}});
-        for (const char* name : gEdition.pageNames) testdata::WriteMonoPage(name, gEdition.number, isLine);
-        ResetScreenState();
-        RegisterMainClass(hInst);
-        ASSERT_TRUE(InitInstance(hInst, SW_SHOW));
-        PostMessageA(hwndMain, WM_COMMAND, ID_INTRO_OK, 0);
-        ASSERT_TRUE(PumpUntil([] { return gScreen.screenPhase == PHASE_COLOURING && ButtonWindow(ID_QUIT); }, 10000));
+        ASSERT_TRUE(StartProgramOnTestPages());
     }
-    void TearDown() override {
-        if (IsWindow(hwndMain)) DestroyWindow(hwndMain);
-        PumpUntil([] { return false; }, 50);  // takes the quit message
-        UnregisterClassA(gEdition.className, hInst);
-    }
+    void TearDown() override { EndProgram(); }
     TempCurrentFolder folder_{"inprocess"};
 };
 
