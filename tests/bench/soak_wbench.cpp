@@ -538,11 +538,14 @@ private:
         if (!WaitUntil([&] { return SendDlgItemMessageA(options, 112 + method, BM_GETCHECK, 0, 0) == BST_CHECKED; },
                        3000))
             return Fail("a printing method could not be chosen");
+        s_.WaitForSettled();  // as between any two inputs of the soak
         if (keep)
             ClickCentre(GetDlgItem(options, IDOK));
         else
             PressKey(VK_ESCAPE);
-        if (!WaitUntil([&] { return !IsWindow(options); }, 5000)) return Fail("the Printing Options did not close");
+        if (!WaitUntil([&] { return !IsWindow(options); }, 5000))
+            return Fail(std::string("the Printing Options did not close after ") + (keep ? "a click on OK" : "Escape") +
+                        (GetForegroundWindow() == options ? "" : " (it was not the foreground window)"));
         if (keep && method != method_) {
             ++methodChanges_;
             method_ = method;
