@@ -27,13 +27,13 @@ run() {
   set +e
   # A benchmark that finds a fault (the soak's crash, hang or damaged page) says so
   # and exits non-zero; the others still run, and so does this script's exit code.
-  "$@" </dev/null | tr -d '\r' | tee "$out"
+  "$@" </dev/null | sed -u 's/\r$//' | tee "$out"
   status=${PIPESTATUS[0]}
   set -e
   sed -n 's/^table: //p' "$out" >"$rows/$name"
   if [ "$status" -ne 0 ]; then
     echo "== $name FAILED"
-    echo "| $name | FAILED (exit code $status) | |" >>"$rows/$name"
+    [ -s "$rows/$name" ] || echo "| $name | FAILED (exit code $status) | |" >"$rows/$name"
     failed=1
   fi
 }

@@ -765,7 +765,7 @@ int main(int argc, char** argv) {
         if (alive && responds) s.Quit();
         s.program().Kill();
         CheckPageFiles(s, soak.pages());
-        tableRow("FAILED");
+        tableRow(("FAILED at action " + std::to_string(done) + ": " + soak.failure()).c_str());
         return 1;
     }
 
