@@ -127,8 +127,14 @@ target_sources(walk_pace_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
 target_link_libraries(walk_pace_wbench PRIVATE gdi32 user32 psapi)
 add_dependencies(walk_pace_wbench tintwell)
 
+# The idle benchmark starts the real program and plays edition 1's song of the source tree.
+target_sources(idle_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
+target_compile_definitions(idle_wbench PRIVATE TW_SOURCE_DIR="${TW_ROOT}")
+add_dependencies(idle_wbench tintwell)
+
 # The print benchmark sends its jobs to the tests' virtual printer.
-target_sources(print_wbench PRIVATE ${TW_ROOT}/tests/printer/virtual_printer.cpp)
+target_sources(print_wbench PRIVATE ${TW_ROOT}/tests/printer/virtual_printer.cpp
+               ${TW_ROOT}/tests/win32/support/print_dialog.cpp)
 target_compile_definitions(print_wbench PRIVATE TW_SOURCE_DIR="${TW_ROOT}")
 target_link_libraries(print_wbench PRIVATE winspool)
 
@@ -149,7 +155,9 @@ target_link_options(page_saver PRIVATE ${TW_LINK_OPTIONS})
 add_dependencies(win32_tests page_saver)
 
 # The soak benchmark drives the real program with the end-to-end helpers.
-target_sources(soak_wbench PRIVATE ${TW_ROOT}/tests/e2e/support/desktop.cpp ${TW_ROOT}/tests/e2e/support/session.cpp
-               ${TW_ROOT}/tests/e2e/support/program_art.cpp ${TW_TESTDATA})
-target_link_libraries(soak_wbench PRIVATE gdi32 user32)
+# It prints to the tests' virtual printer.
+target_sources(soak_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_E2E_PRINTOUT} ${TW_TESTDATA}
+               ${TW_ROOT}/tests/printer/virtual_printer.cpp)
+target_compile_definitions(soak_wbench PRIVATE TW_SOURCE_DIR="${TW_ROOT}")
+target_link_libraries(soak_wbench PRIVATE gdi32 user32 winspool)
 add_dependencies(soak_wbench ${TW_PROGRAMS})

@@ -7,16 +7,20 @@
 // action's effect is awaited with a deadline.
 //
 // Prints: the actions by kind, the time taken, the program's memory (RssAnon
-// of its Linux process) at the start, after the first tenth and at the end,
-// and after Quit whether every page file reads back as a page holding exactly
-// the colouring given. A crash, a hang, an unexpected message box, a page file
-// that does not read or colouring that was lost makes it exit with 1; the
-// figures themselves never do.
+// of its Linux process) at the colouring screen, after a warm-up round (one
+// action of each kind, the About box, each printing method chosen and printed:
+// what Wine loads on first use, such as the printer driver, is loaded then),
+// every 50 actions and at the end, and after Quit whether every page file
+// reads back as a page holding exactly the colouring given. A crash, a hang,
+// an unexpected message box, a page file that does not read or colouring that
+// was lost makes it exit with 1; the figures themselves never do.
 //
 //   soak_wbench.exe [actions [seed]]   (default 1000 actions, seed 18;
-//   SOAK_ACTIONS and SOAK_SEED in the environment do the same)
+//   SOAK_ACTIONS and SOAK_SEED in the environment do the same; SOAK_KINDS,
+//   e.g. "fill,swatch", takes part in only the kinds of action named)
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -30,7 +34,10 @@
 #include "page/colours.h"
 #include "page/page_file.h"
 #include "page/page_image.h"
+#include "tests/e2e/support/linux_process.h"
+#include "tests/e2e/support/printout.h"
 #include "tests/e2e/support/session.h"
+#include "tests/printer/virtual_printer.h"
 
 using namespace e2e;
 
@@ -83,71 +90,19 @@ double NowMs() {
     return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    std::string text;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return text;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-    std::fclose(f);
-    return text;
-}
-
-// The WINEPREFIX=... entry of a Linux process's environment.
-std::string PrefixOf(const std::string& procDir) {
-    const std::string env = ReadWholeFile(procDir + "\\environ");
-    for (size_t at = 0; at < env.size();) {
-        const size_t end = env.find('\0', at);
-        const std::string entry = env.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        if (entry.rfind("WINEPREFIX=", 0) == 0) return entry;
-        if (end == std::string::npos) break;
-        at = end + 1;
-    }
-    return "";
-}
-
-// The Linux process id of the program of this Wine prefix whose command line
-// holds `exeName` (lower case), found through /proc on Wine's Z: drive; "" if none.
-std::string FindLinuxProcess(const std::string& exeName) {
-    const std::string ours = PrefixOf("Z:\\proc\\self");
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA("Z:\\proc\\*", &data);
-    if (ours.empty() || find == INVALID_HANDLE_VALUE) return "";
-    std::string found;
-    do {
-        const std::string pid = data.cFileName;
-        if (pid.empty() || pid[0] < '0' || pid[0] > '9') continue;
-        std::string cmdline = ReadWholeFile("Z:\\proc\\" + pid + "\\cmdline");
-        CharLowerBuffA(&cmdline[0], DWORD(cmdline.size()));
-        if (cmdline.find(exeName) != std::string::npos && PrefixOf("Z:\\proc\\" + pid) == ours) found = pid;
-    } while (found.empty() && FindNextFileA(find, &data));
-    FindClose(find);
-    return found;
-}
-
-// RssAnon of a Linux process in kB, or -1.
-long RssAnonKb(const std::string& pid) {
-    if (pid.empty()) return -1;
-    const std::string status = ReadWholeFile("Z:\\proc\\" + pid + "\\status");
-    const size_t at = status.find("RssAnon:");
-    return at == std::string::npos ? -1 : std::strtol(status.c_str() + at + 8, nullptr, 10);
-}
-
-// A visible dialog of the program holding a control with the id (or, with
-// id 0, a combo box: the print dialog), or null.
+// A visible dialog of the program holding a control with the id, or null.
 HWND ProgramDialog(DWORD pid, int controlId) {
-    for (HWND w : TopLevelWindows("#32770", pid)) {
-        if (!IsWindowVisible(w)) continue;
-        if (controlId ? GetDlgItem(w, controlId) != nullptr : FindWindowExA(w, nullptr, "ComboBox", nullptr) != nullptr)
-            return w;
-    }
+    for (HWND w : TopLevelWindows("#32770", pid))
+        if (IsWindowVisible(w) && GetDlgItem(w, controlId) != nullptr) return w;
     return nullptr;
 }
 
-HWND WaitForDialog(DWORD pid, int controlId, DWORD timeoutMs) {
+// Waits for the dialog, then for the program to wait for input: a click given
+// while a dialog is still being made up may be dropped.
+HWND WaitForDialog(Session& s, int controlId, DWORD timeoutMs) {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = ProgramDialog(pid, controlId)) != nullptr; }, timeoutMs);
+    WaitUntil([&] { return (found = ProgramDialog(s.program().id(), controlId)) != nullptr; }, timeoutMs);
+    if (found) s.WaitForSettled();
     return found;
 }
 
@@ -179,33 +134,6 @@ void SaveScreen(const std::string& path) {
     if (!f) return;
     std::fwrite(file.data(), 1, file.size(), f);
     std::fclose(f);
-}
-
-// ---- The test printer ---------------------------------------------------------------
-
-// The file the spooler writes LPT1: jobs to (tools/wine-env.sh points the test
-// printer there), in Windows form; empty when no destination is set.
-std::string JobFile() {
-    char value[MAX_PATH * 2] = "";
-    DWORD size = sizeof value - 1, type = 0;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return "";
-    if (RegQueryValueExA(key, "LPT1:", nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS)
-        value[0] = 0;
-    RegCloseKey(key);
-    if (value[0] != '/') return "";
-    std::string path = std::string("Z:") + value;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
-// A job file that holds a whole PostScript document.
-bool JobComplete(const std::string& path) {
-    const std::string bytes = ReadWholeFile(path);
-    const size_t end = bytes.find_last_not_of("\r\n");
-    return end != std::string::npos && end >= 4 && bytes.compare(end - 4, 5, "%%EOF") == 0;
 }
 
 // ---- A window of the soak's own, to take the focus away ------------------------------
@@ -253,13 +181,58 @@ enum Kind { kSwatch, kFill, kClear, kPageKey, kPageButton, kFocus, kInfo, kPrint
 const char* const kKindNames[kKinds] = {"swatch pick",       "fill",           "clear",
                                         "page step by key",  "page step by button", "focus lost and regained",
                                         "Info dialog",       "print"};
+const char* const kKindKeys[kKinds] = {"swatch", "fill", "clear", "pagekey", "pagebutton", "focus", "info", "print"};
 const char* const kMethodNames[3] = {"Default", "Alternate 1", "Alternate 2"};
+
+// The kinds named in a comma-separated list of kKindKeys ("" or null: all), as
+// bits; 0 when a name is unknown.
+unsigned KindsNamed(const char* list) {
+    if (!list || !*list) return (1u << kKinds) - 1;
+    unsigned kinds = 0;
+    std::string rest = list;
+    while (!rest.empty()) {
+        const size_t comma = rest.find(',');
+        const std::string name = rest.substr(0, comma);
+        rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
+        int k = 0;
+        while (k < kKinds && name != kKindKeys[k]) ++k;
+        if (k == kKinds) return 0;
+        kinds |= 1u << k;
+    }
+    return kinds;
+}
 
 class Soak {
 public:
-    Soak(Session& s, unsigned seed, bool dialogs, bool printing)
-        : s_(s), random_(seed), dialogs_(dialogs), printing_(printing), job_(JobFile()) {
+    Soak(Session& s, unsigned seed, unsigned kinds, bool dialogs, bool printing)
+        : s_(s), random_(seed), dialogs_(dialogs), printing_(printing) {
         for (PageModel& p : pages_) p.fill(kPaperIndex);
+        for (int k = 0; k < kKinds; ++k) enabled_[k] = (kinds >> k & 1) && (k != kInfo || dialogs) && (k != kPrint || printing);
+    }
+
+    // One action of every kind taken part in, with the About box, each printing
+    // method chosen in the Printing Options and a print by each: everything the
+    // program or the system loads on first use is loaded by the end of it.
+    // Its actions are not counted with the soak's.
+    bool WarmUp() {
+        for (int k = 0; k < kKinds; ++k) {
+            if (!enabled_[k] || k == kInfo || k == kPrint) continue;
+            if (!Do(k)) return false;
+        }
+        if (enabled_[kInfo] || enabled_[kPrint]) {
+            for (int method = 0; method < 3; ++method) {
+                if (dialogs_) {
+                    HWND info = OpenInfo();
+                    if (!info || (method == 0 && !VisitAbout(info)) || !VisitOptions(info, method, true) ||
+                        !CloseInfo(info))
+                        return false;
+                }
+                if (enabled_[kPrint] && !Print(false)) return false;
+                if (!dialogs_) break;  // no other method can be chosen
+            }
+        }
+        ResetCounts();
+        return true;
     }
 
     // One random action; false (with `failure_` set) when the program crashed,
@@ -269,12 +242,16 @@ public:
         int weights[kKinds];
         int total = 0;
         for (int k = 0; k < kKinds; ++k) {
-            weights[k] = (k == kInfo && !dialogs_) || (k == kPrint && !printing_) ? 0 : kWeights[k];
+            weights[k] = enabled_[k] ? kWeights[k] : 0;
             total += weights[k];
         }
         int pick = Uniform(total);
         int kind = 0;
         while (pick >= weights[kind]) pick -= weights[kind++];
+        return Do(kind);
+    }
+
+    bool Do(int kind) {
         ++counts_[kind];
         kind_ = kind;
         recent_.push_back(std::string(kKindNames[kind]) + " on page " + std::to_string(page_));
@@ -309,8 +286,10 @@ public:
                 std::printf("   (About %d, Printing Options %d, method changed %d)", abouts_, options_, methodChanges_);
             if (k == kInfo && !dialogs_) std::printf("   (the program has no Info dialog)");
             if (k == kPrint && printing_)
-                std::printf("   (%s %d, %s %d, %s %d; cancelled %d)", kMethodNames[0], prints_[0], kMethodNames[1],
-                            prints_[1], kMethodNames[2], prints_[2], cancelledPrints_);
+                for (int m = 0; m < 3; ++m)
+                    std::printf("%s%s %d (%.0f ms a job)", m ? ", " : "   (", kMethodNames[m], prints_[m],
+                                prints_[m] ? printMs_[m] / prints_[m] : 0.0);
+            if (k == kPrint && printing_) std::printf("; cancelled %d)", cancelledPrints_);
             if (k == kPrint && !printing_) std::printf("   (the program does not print here)");
             std::printf("\n");
         }
@@ -323,6 +302,15 @@ public:
                     focusOnButton_[0], focusOnButton_[1], focusOnButton_[2]);
         std::printf("  pages shown again that differed on the screen from what was given: %d of %d\n",
                     screenMismatches_, pageChecks_);
+    }
+
+    void ResetCounts() {
+        std::fill(std::begin(counts_), std::end(counts_), 0);
+        outlineFills_ = sameFills_ = cleanClears_ = abouts_ = options_ = methodChanges_ = cancelledPrints_ = 0;
+        std::fill(std::begin(prints_), std::end(prints_), 0);
+        std::fill(std::begin(printMs_), std::end(printMs_), 0.0);
+        pageChecks_ = screenMismatches_ = minimised_ = restores_ = focusless_ = 0;
+        std::fill(std::begin(focusOnButton_), std::end(focusOnButton_), 0);
     }
 
     const std::string& failure() const { return failure_; }
@@ -507,50 +495,65 @@ private:
 
     // Opens the Info dialog, maybe the About box and the Printing Options, and closes it.
     bool InfoDialog() {
-        const DWORD pid = s_.program().id();
-        if (!Front()) return false;
+        HWND info = OpenInfo();
+        if (!info) return false;
+        const int visits = Uniform(3);  // 0, 1 or 2 of About / Printing Options
+        for (int v = 0; v < visits; ++v) {
+            if (Uniform(2) ? !VisitAbout(info) : !VisitOptions(info, Uniform(3), Uniform(4) != 0)) return false;
+        }
+        return CloseInfo(info);
+    }
+
+    HWND OpenInfo() {
+        if (!Front()) return nullptr;
         if (Uniform(2))
             TypeChar('i');
         else
             ClickCentre(s_.Button(1004));
-        HWND info = WaitForDialog(pid, 110, 5000);
-        if (!info) return Fail("the Info dialog did not open within 5 s");
-        const int visits = Uniform(3);  // 0, 1 or 2 of About / Printing Options
-        for (int v = 0; v < visits; ++v) {
-            if (Uniform(2)) {
-                ++abouts_;
-                ClickCentre(GetDlgItem(info, 110));
-                HWND about = WaitForDialog(pid, 2501, 5000);
-                if (!about) return Fail("the About box did not open within 5 s");
-                if (Uniform(2))
-                    ClickCentre(GetDlgItem(about, IDOK));
-                else
-                    PressKey(Uniform(2) ? VK_RETURN : VK_ESCAPE);
-                if (!WaitUntil([&] { return !IsWindow(about); }, 5000)) return Fail("the About box did not close");
-            } else {
-                ++options_;
-                ClickCentre(GetDlgItem(info, 111));
-                HWND options = WaitForDialog(pid, 112, 5000);
-                if (!options) return Fail("the Printing Options did not open within 5 s");
-                const int method = Uniform(3);
-                ClickCentre(GetDlgItem(options, 112 + method));
-                if (!WaitUntil([&] { return SendDlgItemMessageA(options, 112 + method, BM_GETCHECK, 0, 0) == BST_CHECKED; },
-                               3000))
-                    return Fail("a printing method could not be chosen");
-                const bool keep = Uniform(4) != 0;
-                if (keep)
-                    ClickCentre(GetDlgItem(options, IDOK));
-                else
-                    PressKey(VK_ESCAPE);
-                if (!WaitUntil([&] { return !IsWindow(options); }, 5000))
-                    return Fail("the Printing Options did not close");
-                if (keep && method != method_) {
-                    ++methodChanges_;
-                    method_ = method;
-                }
-            }
-            if (!IsWindowVisible(info)) return Fail("the Info dialog went away");
+        HWND info = WaitForDialog(s_, 110, 5000);
+        if (!info) Fail("the Info dialog did not open within 5 s");
+        return info;
+    }
+
+    bool VisitAbout(HWND info) {
+        ++abouts_;
+        ClickCentre(GetDlgItem(info, 110));
+        HWND about = WaitForDialog(s_, 2501, 5000);
+        if (!about) return Fail("the About box did not open within 5 s");
+        if (Uniform(2))
+            ClickCentre(GetDlgItem(about, IDOK));
+        else
+            PressKey(Uniform(2) ? VK_RETURN : VK_ESCAPE);
+        if (!WaitUntil([&] { return !IsWindow(about); }, 5000)) return Fail("the About box did not close");
+        return IsWindowVisible(info) || Fail("the Info dialog went away");
+    }
+
+    // Chooses a printing method in the Printing Options, then OK (keep) or Escape.
+    bool VisitOptions(HWND info, int method, bool keep) {
+        ++options_;
+        ClickCentre(GetDlgItem(info, 111));
+        HWND options = WaitForDialog(s_, 112, 5000);
+        if (!options) return Fail("the Printing Options did not open within 5 s");
+        ClickCentre(GetDlgItem(options, 112 + method));
+        if (!WaitUntil([&] { return SendDlgItemMessageA(options, 112 + method, BM_GETCHECK, 0, 0) == BST_CHECKED; },
+                       3000))
+            return Fail("a printing method could not be chosen");
+        s_.WaitForSettled();  // as between any two inputs of the soak
+        if (keep)
+            ClickCentre(GetDlgItem(options, IDOK));
+        else
+            PressKey(VK_ESCAPE);
+        if (!WaitUntil([&] { return !IsWindow(options); }, 5000))
+            return Fail(std::string("the Printing Options did not close after ") + (keep ? "a click on OK" : "Escape") +
+                        (GetForegroundWindow() == options ? "" : " (it was not the foreground window)"));
+        if (keep && method != method_) {
+            ++methodChanges_;
+            method_ = method;
         }
+        return IsWindowVisible(info) || Fail("the Info dialog went away");
+    }
+
+    bool CloseInfo(HWND info) {
         if (Uniform(2))
             ClickCentre(GetDlgItem(info, IDOK));
         else
@@ -559,17 +562,17 @@ private:
         return Settle("the Info dialog");
     }
 
-    bool Print() {
+    bool Print(bool mayCancel = true) {
         const DWORD pid = s_.program().id();
         if (!Front()) return false;
-        DeleteFileA(job_.c_str());
+        ForgetJob();
         if (Uniform(2))
             TypeChar('p');
         else
             ClickCentre(s_.Button(1002));
-        HWND dialog = WaitForDialog(pid, 0, 10000);
+        HWND dialog = WaitForPrintDialog(pid, 10000);
         if (!dialog) return Fail("the print dialog did not open within 10 s");
-        if (Uniform(6) == 0) {
+        if (mayCancel && Uniform(6) == 0) {
             ++cancelledPrints_;
             AnswerBox(dialog, IDCANCEL);
             if (!WaitUntil([&] { return !IsWindow(dialog); }, 5000)) return Fail("the print dialog did not close");
@@ -577,7 +580,7 @@ private:
         }
         AnswerBox(dialog, IDOK);
         const double start = NowMs();
-        if (!WaitUntil([&] { return JobComplete(job_); }, 90000))
+        if (!WaitForJob(90000))
             return Fail(std::string("no complete print job (") + kMethodNames[method_] + ") within 90 s");
         printMs_[method_] += NowMs() - start;
         ++prints_[method_];
@@ -587,7 +590,7 @@ private:
     Session& s_;
     std::mt19937 random_;
     bool dialogs_, printing_;
-    std::string job_;
+    bool enabled_[kKinds] = {};  // the kinds of action taken part in
     OtherWindow other_;
     std::array<PageModel, kPageCount> pages_;
     std::array<bool, kPageCount> clean_ = {};
@@ -657,8 +660,18 @@ int ArgOrEnv(int argc, char** argv, int index, const char* env, int fallback) {
 int main(int argc, char** argv) {
     const int actions = ArgOrEnv(argc, argv, 1, "SOAK_ACTIONS", 1000);
     const unsigned seed = unsigned(ArgOrEnv(argc, argv, 2, "SOAK_SEED", 18));
+    const unsigned kinds = KindsNamed(std::getenv("SOAK_KINDS"));
+    if (!kinds) {
+        std::printf("soak: SOAK_KINDS is a comma-separated list of:");
+        for (const char* key : kKindKeys) std::printf(" %s", key);
+        std::printf("\n");
+        return 1;
+    }
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    std::printf("soak: %d random actions on tintwell.exe, seed %u\n", actions, seed);
+    std::printf("soak: %d random actions on tintwell.exe, seed %u, kinds:", actions, seed);
+    for (int k = 0; k < kKinds; ++k)
+        if (kinds >> k & 1) std::printf(" %s", kKindKeys[k]);
+    std::printf("\n");
 
     Session s(1, {}, GridRects());
     if (!s.window() || !s.DismissIntro()) {
@@ -666,12 +679,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     const DWORD pid = s.program().id();
-    const std::string linuxPid = FindLinuxProcess("tintwell.exe");
+    const std::string linuxPid = LinuxProcessOf("tintwell.exe");
+    s.WaitForSettled();
+    const long rssStart = LinuxStatusKb(linuxPid, "RssAnon");
 
     // What this program has: a dialog on I, a print dialog on P.
     Activate(s.window());
     TypeChar('i');
-    HWND info = WaitForDialog(pid, 110, 3000);
+    HWND info = WaitForDialog(s, 110, 3000);
     const bool dialogs = info != nullptr;
     if (info) {
         PressKey(VK_ESCAPE);
@@ -679,11 +694,11 @@ int main(int argc, char** argv) {
     }
     s.WaitForSettled();
     bool printing = false;
-    const std::string job = JobFile();
-    if (!job.empty()) {
+    const bool printer = testprinter::Exists();
+    if (printer) {
         Activate(s.window());
         TypeChar('p');
-        HWND dialog = WaitForDialog(pid, 0, 5000);
+        HWND dialog = WaitForPrintDialog(pid, 5000);
         printing = dialog != nullptr;
         if (dialog) {
             AnswerBox(dialog, IDCANCEL);
@@ -692,31 +707,45 @@ int main(int argc, char** argv) {
         s.WaitForSettled();
     }
     std::printf("the program has: Info dialog %s; printing %s\n", dialogs ? "yes" : "no",
-                printing ? "yes" : job.empty() ? "not tried (no test printer defined)" : "no");
+                printing ? "yes" : !printer ? "not tried (no test printer defined)" : "no");
 
-    Soak soak(s, seed, dialogs, printing);
-    const long rssStart = RssAnonKb(linuxPid);
-    long rssTenth = -1, rssMax = rssStart;
+    Soak soak(s, seed, kinds, dialogs, printing);
+    bool ok = soak.WarmUp();
+    const long rssWarm = LinuxStatusKb(linuxPid, "RssAnon");
+    std::printf("RssAnon: %ld kB at the colouring screen, %ld kB after the warm-up (one action of each kind taken "
+                "part in; with the dialogs or printing, the About box and each printing method chosen and printed)\n",
+                rssStart, rssWarm);
+    long rssMax = rssWarm;
     const double start = NowMs();
     int done = 0;
-    bool ok = true;
+    std::printf("RssAnon every 50 actions, kB:");
     for (; done < actions && ok; ++done) {
         ok = soak.Step();
-        const long rss = RssAnonKb(linuxPid);
+        const long rss = LinuxStatusKb(linuxPid, "RssAnon");
         if (rss > rssMax) rssMax = rss;
-        if (done + 1 == actions / 10) rssTenth = rss;
-        if ((done + 1) % 100 == 0)
-            std::printf("  %d actions, %.0f s, RssAnon %ld kB\n", done + 1, (NowMs() - start) / 1000, rss);
+        if ((done + 1) % 50 == 0) std::printf(" %ld", rss);
+        if ((done + 1) % 500 == 0)
+            std::printf(" (%d actions, %.0f s)%s", done + 1, (NowMs() - start) / 1000, done + 1 < actions ? "\n " : "");
     }
+    std::printf("\n");
     const double seconds = (NowMs() - start) / 1000;
-    const long rssEnd = RssAnonKb(linuxPid);
+    const long rssEnd = LinuxStatusKb(linuxPid, "RssAnon");
 
-    std::printf("actions: %d in %.0f s (%.2f s each)\n", done, seconds, done ? seconds / done : 0.0);
+    std::printf("actions: %d in %.0f s (%.2f s each), not counting the warm-up\n", done, seconds,
+                done ? seconds / done : 0.0);
     soak.PrintCounts();
-    std::printf("program memory (RssAnon, Linux pid %s): start %ld kB, after %d actions %ld kB, end %ld kB, "
-                "highest %ld kB; end - start %+ld kB (target within 2048), end - after %d %+ld kB\n",
-                linuxPid.empty() ? "?" : linuxPid.c_str(), rssStart, actions / 10, rssTenth, rssEnd, rssMax,
-                rssEnd - rssStart, actions / 10, rssTenth >= 0 ? rssEnd - rssTenth : 0);
+    std::printf("program memory (RssAnon, Linux pid %s): start %ld kB, after the warm-up %ld kB, end %ld kB, "
+                "highest %ld kB; end - start %+ld kB, end - after the warm-up %+ld kB (target within 2048)\n",
+                linuxPid.empty() ? "?" : linuxPid.c_str(), rssStart, rssWarm, rssEnd, rssMax, rssEnd - rssStart,
+                rssEnd - rssWarm);
+    // One row of the benchmark summary (tools/bench.sh collects the "table:" lines).
+    const auto tableRow = [&](const char* outcome) {
+        std::printf("table: | Soak, %d random actions (seed %u) | %s; RssAnon %.1f MB at start, %.1f MB after a "
+                    "warm-up round, %.1f MB at the end (%+.1f MB from the warm-up, %+.1f MB from the start) | "
+                    "no crash, hang or loss; within 2 MB |\n",
+                    done, seed, outcome, rssStart / 1024.0, rssWarm / 1024.0, rssEnd / 1024.0,
+                    (rssEnd - rssWarm) / 1024.0, (rssEnd - rssStart) / 1024.0);
+    };
 
     if (!ok) {
         DWORD_PTR result = 0;
@@ -736,6 +765,7 @@ int main(int argc, char** argv) {
         if (alive && responds) s.Quit();
         s.program().Kill();
         CheckPageFiles(s, soak.pages());
+        tableRow(("FAILED at action " + std::to_string(done) + ": " + soak.failure()).c_str());
         return 1;
     }
 
@@ -744,14 +774,17 @@ int main(int argc, char** argv) {
         std::printf("soak FAILED: the program did not end within 10 s of Quit (hang)\n");
         s.program().Kill();
         CheckPageFiles(s, soak.pages());
+        tableRow("FAILED (hang at Quit)");
         return 1;
     }
     std::printf("quit: exit code %lu\n", code);
     const bool filesOk = CheckPageFiles(s, soak.pages());
     if (code != 0 || !filesOk) {
         std::printf("soak FAILED: %s\n", code != 0 ? "the program's exit code is not 0" : "page files (above)");
+        tableRow("FAILED");
         return 1;
     }
     std::printf("soak passed: no crash, no hang, every page file valid, nothing lost\n");
+    tableRow("passed");
     return 0;
 }

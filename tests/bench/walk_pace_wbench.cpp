@@ -8,12 +8,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <queue>
 #include <string>
 #include <vector>
 
+#include "tests/e2e/support/linux_process.h"
 #include "tests/e2e/support/session.h"
 
 using namespace e2e;
@@ -30,70 +31,6 @@ double NowMs() {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&counter);
     return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
-// ---- Processor time ---------------------------------------------------------------
-
-// Seconds of user and system time of a Linux process, from /proc through Wine's Z: drive.
-double UnixCpuSeconds(const std::string& pid) {
-    FILE* f = std::fopen(("Z:\\proc\\" + pid + "\\stat").c_str(), "rb");
-    if (!f) return -1;
-    char line[1024] = {};
-    std::fread(line, 1, sizeof line - 1, f);
-    std::fclose(f);
-    const char* p = std::strrchr(line, ')');  // the name may hold blanks
-    if (!p) return -1;
-    unsigned long utime = 0, stime = 0;
-    // After the name: state, then fields 4..13, then utime and stime.
-    if (std::sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &utime, &stime) != 2) return -1;
-    return double(utime + stime) / 100.0;  // clock ticks of 1/100 s
-}
-
-std::string ReadUnixFile(const std::string& path) {
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return "";
-    std::string text;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-    std::fclose(f);
-    return text;
-}
-
-// The WINEPREFIX=... entry of a Linux process's environment.
-std::string PrefixOf(const std::string& procDir) {
-    const std::string env = ReadUnixFile(procDir + "\\environ");
-    for (size_t at = 0; at < env.size();) {
-        const size_t end = env.find('\0', at);
-        const std::string entry = env.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        if (entry.rfind("WINEPREFIX=", 0) == 0) return entry;
-        if (end == std::string::npos) break;
-        at = end + 1;
-    }
-    return "";
-}
-
-// The Linux process id of a process of this Wine prefix whose name (for the
-// Wine server) or command line (for a Windows program) holds `name`, or "".
-std::string FindUnixProcess(const std::string& name, bool server) {
-    const std::string ours = PrefixOf("Z:\\proc\\self");
-    if (ours.empty()) return "";
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA("Z:\\proc\\*", &data);
-    if (find == INVALID_HANDLE_VALUE) return "";
-    std::string found;
-    do {
-        const std::string pid = data.cFileName;
-        if (pid.empty() || pid[0] < '0' || pid[0] > '9') continue;
-        const std::string dir = "Z:\\proc\\" + pid;
-        std::string text = ReadUnixFile(dir + (server ? "\\comm" : "\\cmdline"));
-        if (text.empty()) continue;
-        CharLowerBuffA(&text[0], DWORD(text.size()));
-        if (text.find(name) == std::string::npos) continue;
-        if (PrefixOf(dir) == ours) found = pid;
-    } while (found.empty() && FindNextFileA(find, &data));
-    FindClose(find);
-    return found;
 }
 
 // ---- The page on the screen ---------------------------------------------------------
@@ -151,8 +88,8 @@ Walk Watch(const std::string& program, const std::string& server, Input input, D
     capture.Take(previous);
     Walk walk;
     // GetProcessTimes gives nothing for another process under Wine: /proc does.
-    const double cpu0 = program.empty() ? -1 : UnixCpuSeconds(program);
-    const double server0 = server.empty() ? -1 : UnixCpuSeconds(server);
+    const double cpu0 = program.empty() ? -1 : LinuxCpuSeconds(program);
+    const double server0 = server.empty() ? -1 : LinuxCpuSeconds(server);
     const double start = NowMs();
     input();
     double lastChange = start;
@@ -172,9 +109,9 @@ Walk Watch(const std::string& program, const std::string& server, Input input, D
         Sleep(3);  // the copies of the screen keep the X server busy: not too often
     }
     walk.ms = lastChange - start;
-    const double cpu1 = program.empty() ? -1 : UnixCpuSeconds(program);
+    const double cpu1 = program.empty() ? -1 : LinuxCpuSeconds(program);
     if (cpu0 >= 0 && cpu1 >= 0) walk.programCpu = cpu1 - cpu0;
-    const double server1 = server.empty() ? -1 : UnixCpuSeconds(server);
+    const double server1 = server.empty() ? -1 : LinuxCpuSeconds(server);
     if (server0 >= 0 && server1 >= 0) walk.serverCpu = server1 - server0;
     return walk;
 }
@@ -209,6 +146,7 @@ double Median(std::vector<double> v) {
     return v.empty() ? -1 : v[v.size() / 2];
 }
 
+// Prints the runs and their medians, and one row of the summary that tools/bench.sh prints at the end.
 void Report(const char* what, double designed, const std::vector<Walk>& walks) {
     std::vector<double> ms, first, gap, cpu, server;
     for (const Walk& w : walks) {
@@ -226,6 +164,10 @@ void Report(const char* what, double designed, const std::vector<Walk>& walks) {
     std::printf("  longest pause after the first change: median %.0f ms, worst %.0f ms\n", Median(gap),
                 *std::max_element(gap.begin(), gap.end()));
     std::printf("  processor time, median: program %.2f s, Wine server %.2f s\n", Median(cpu), Median(server));
+    std::printf("table: | %c%s, input to last pixel on the screen | %.0f ms against %.0f ms designed (%+.1f%%), "
+                "median of %zu | the designed pace |\n",
+                std::toupper(static_cast<unsigned char>(what[0])), what + 1, median, designed,
+                100.0 * (median - designed) / designed, walks.size());
 }
 
 }  // namespace
@@ -236,8 +178,8 @@ int main() {
         std::printf("walk pace: the program did not reach its colouring screen\n");
         return 1;
     }
-    const std::string server = FindUnixProcess("wineserver", true);
-    const std::string program = FindUnixProcess("tintwell.exe", false);
+    const std::string server = LinuxWineServer();
+    const std::string program = LinuxProcessOf("tintwell.exe");
     if (server.empty() || program.empty()) std::printf("(processor times are not available)\n");
 
     const int clickX = 500, clickY = 400;  // on the background

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 
 #include "dialogs/print_layout.h"
 #include "page/page_image.h"
@@ -124,36 +125,42 @@ void ExpectNear(const Box& measured, int left, int top, int width, int height, c
     EXPECT_NEAR(measured.bottom, g.offsetY + top + height, 2);
 }
 
-}  // namespace
+// Where a stretching method must put the picture on the sheet (device pixels
+// of the printable area) and how wide its frame is, in page pixels.
+struct Stretched {
+    int left, top, width, height, frame;
+};
 
-TEST(Printing, DefaultPrintsTheTurnedFramedPageAtThreeQuartersOfTheHeight) {
+// Paints area A, prints by `method` and checks the picture's place and pixels.
+void PrintAndCheckStretched(int32_t method, const std::function<Stretched(PrintableArea)>& place) {
     Session s;
-    ColourAndChooseMethod(s, 0);
+    ColourAndChooseMethod(s, method);
     Sheet sheet;
     PrintOnce(s, &sheet);
     const PrinterGeometry g = DefaultPrinterGeometry();
-    const DefaultPlacement p = PlaceDefault({int16_t(g.xPage), int16_t(g.yPage)}, W, H);
+    const Stretched p = place({int16_t(g.xPage), int16_t(g.yPage)});
     const Box box = InkBox(sheet);
-    ExpectNear(box, p.x, p.y, p.width, p.height, g);
-    const PictureCheck c = CheckPicture(sheet, box, 4, 0);
+    ExpectNear(box, p.left, p.top, p.width, p.height, g);
+    const PictureCheck c = CheckPicture(sheet, box, p.frame, 0);
     EXPECT_EQ(c.wrong, 0) << "of " << c.checked;
     EXPECT_EQ(c.frameWrong, 0) << "of " << c.frameChecked;
     EXPECT_EQ(s.Quit(), 0u);
 }
 
+}  // namespace
+
+TEST(Printing, DefaultPrintsTheTurnedFramedPageAtThreeQuartersOfTheHeight) {
+    PrintAndCheckStretched(0, [](PrintableArea area) {
+        const DefaultPlacement p = PlaceDefault(area, W, H);
+        return Stretched{p.x, p.y, p.width, p.height, 4};
+    });
+}
+
 TEST(Printing, AlternateOnePrintsTwoStretchedHalvesThatMeetWithoutASeam) {
-    Session s;
-    ColourAndChooseMethod(s, 1);
-    Sheet sheet;
-    PrintOnce(s, &sheet);
-    const PrinterGeometry g = DefaultPrinterGeometry();
-    const AlternateOnePlacement p = PlaceAlternateOne({int16_t(g.xPage), int16_t(g.yPage)}, W, H);
-    const Box box = InkBox(sheet);
-    ExpectNear(box, p.x, p.top, p.width, 2 * p.halfHeight, g);
-    const PictureCheck c = CheckPicture(sheet, box, 3, 0);
-    EXPECT_EQ(c.wrong, 0) << "of " << c.checked;
-    EXPECT_EQ(c.frameWrong, 0) << "of " << c.frameChecked;
-    EXPECT_EQ(s.Quit(), 0u);
+    PrintAndCheckStretched(1, [](PrintableArea area) {
+        const AlternateOnePlacement p = PlaceAlternateOne(area, W, H);
+        return Stretched{p.x, p.top, p.width, 2 * p.halfHeight, 3};
+    });
 }
 
 TEST(Printing, AlternateTwoEnlargesEveryPagePixelToAWholeBlock) {

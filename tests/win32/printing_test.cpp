@@ -18,6 +18,7 @@
 #include "editions/edition.h"
 #include "page/page_image.h"
 #include "support/gmem.h"
+#include "tests/win32/support/print_dialog.h"
 #include "tests/win32/support/program_in_process.h"
 #include "tests/win32/support/pump.h"
 #include "tests/win32/support/temp_folder.h"
@@ -52,31 +53,10 @@ struct DialogSeen {
     bool blockedWhileOpen = false;
 };
 
-BOOL CALLBACK CollectPrintDialog(HWND w, LPARAM found) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    char cls[32] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    // The dialog lists the printers in a combo box; a message box has none.
-    if (pid == GetCurrentProcessId() && lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(w) &&
-        FindWindowExA(w, nullptr, "ComboBox", nullptr)) {
-        *reinterpret_cast<HWND*>(found) = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindPrintDialog() {
-    HWND found = nullptr;
-    EnumWindows(CollectPrintDialog, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 // Waits for the print dialog, records it, presses `button`, then runs `after`.
 std::thread AnswerPrintDialog(DialogSeen* seen, int button, std::function<void()> after = {}) {
     return std::thread([=] {
-        HWND dialog = nullptr;
-        for (int i = 0; i < 1000 && !(dialog = FindPrintDialog()); ++i) Sleep(10);
+        HWND dialog = WaitForOwnPrintDialog(10000);
         if (!dialog) return;
         seen->shown = true;
         seen->owner = GetWindow(dialog, GW_OWNER);

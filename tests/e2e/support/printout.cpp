@@ -7,6 +7,7 @@
 
 #include "tests/e2e/support/desktop.h"
 #include "tests/printer/virtual_printer.h"
+#include "tests/testdata/page_writer.h"
 
 namespace e2e {
 
@@ -21,14 +22,8 @@ std::string WindowsPath(const std::string& unixPath) {
 }
 
 std::string ReadFile(const std::string& path) {
-    std::string bytes;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return bytes;
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
-    std::fclose(file);
-    return bytes;
+    const std::vector<uint8_t> bytes = testdata::ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
