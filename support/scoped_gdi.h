@@ -22,35 +22,31 @@ private:
     HDC dc_;
 };
 
-// A GDI object (bitmap, brush, pen) made by this scope and deleted at the end.
-// Declare it before any guard that selects it, so it outlives the selection.
-class ScopedGdiObject {
+// A handle made by this scope and released once with `Release` at the end.
+template <typename Handle, BOOL(WINAPI* Release)(Handle)>
+class ScopedHandle {
 public:
-    explicit ScopedGdiObject(HGDIOBJ object) : object_(object) {}
-    ~ScopedGdiObject() {
-        if (object_) DeleteObject(object_);
+    explicit ScopedHandle(Handle handle) : handle_(handle) {}
+    ~ScopedHandle() {
+        if (handle_) Release(handle_);
     }
-    ScopedGdiObject(const ScopedGdiObject&) = delete;
-    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
-    HGDIOBJ get() const { return object_; }
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    Handle get() const { return handle_; }
+    operator Handle() const { return handle_; }
 
 private:
-    HGDIOBJ object_;
+    Handle handle_;
 };
 
-// A memory context compatible with another, deleted at the end.
-class ScopedMemoryDC {
-public:
-    explicit ScopedMemoryDC(HDC reference) : dc_(CreateCompatibleDC(reference)) {}
-    ~ScopedMemoryDC() {
-        if (dc_) DeleteDC(dc_);
-    }
-    ScopedMemoryDC(const ScopedMemoryDC&) = delete;
-    ScopedMemoryDC& operator=(const ScopedMemoryDC&) = delete;
-    operator HDC() const { return dc_; }
+// A GDI object (bitmap, brush, pen, font) made by this scope and deleted at the
+// end. Declare it before any guard that selects it, so it outlives the selection.
+using ScopedGdiObject = ScopedHandle<HGDIOBJ, DeleteObject>;
 
-private:
-    HDC dc_;
+// A memory context compatible with another, deleted at the end.
+class ScopedMemoryDC : public ScopedHandle<HDC, DeleteDC> {
+public:
+    explicit ScopedMemoryDC(HDC reference) : ScopedHandle(CreateCompatibleDC(reference)) {}
 };
 
 // An object (bitmap, brush, pen, font) selected into a context; the one it
