@@ -9,18 +9,12 @@
 #include <vector>
 
 #include "tests/e2e/support/session.h"
+#include "tests/support/millis_now.h"
 
 using namespace e2e;
 
 namespace {
 constexpr int kRuns = 20;
-
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
 
 HWND DialogWith(Session& s, int controlId) {
     for (HWND w : TopLevelWindows("#32770", s.program().id()))
@@ -50,12 +44,12 @@ bool Shows(const Expected& e) {
 // `shown` receives the milliseconds until the dialog's window was first seen.
 double UntilPainted(Session& s, int controlId, double start, std::vector<Expected>& looks, double* shown) {
     *shown = -1;
-    while (Now() - start < 5000) {
+    while (MillisNow() - start < 5000) {
         HWND dialog = DialogWith(s, controlId);
         if (dialog) {
-            if (*shown < 0) *shown = Now() - start;
+            if (*shown < 0) *shown = MillisNow() - start;
             if (looks.empty()) return -2;  // first run: learn the places, time the next runs
-            if (std::all_of(looks.begin(), looks.end(), Shows)) return Now() - start;
+            if (std::all_of(looks.begin(), looks.end(), Shows)) return MillisNow() - start;
         }
         Sleep(0);
     }
@@ -111,7 +105,7 @@ int main() {
         // Info by the I key.
         Activate(s.window());
         s.WaitForSettled();
-        double start = Now();
+        double start = MillisNow();
         TypeChar('i');
         double t = UntilPainted(s, 110, start, infoLooks, &shown);
         if (t == -2) {
@@ -124,7 +118,7 @@ int main() {
         HWND info = DialogWith(s, 110);
         RECT r;
         GetWindowRect(GetDlgItem(info, 110), &r);
-        start = Now();
+        start = MillisNow();
         Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         t = UntilPainted(s, 2501, start, aboutLooks, &shown);
         if (t == -2) {
@@ -141,7 +135,7 @@ int main() {
         s.WaitForSettled();
         HWND button = s.Button(1004);
         GetWindowRect(button, &r);
-        start = Now();
+        start = MillisNow();
         Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         t = UntilPainted(s, 110, start, infoLooks, &shown);
         if (run > 0) {

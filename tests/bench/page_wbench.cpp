@@ -15,24 +15,18 @@
 #include "page/page_store.h"
 #include "page/palette.h"
 #include "support/gmem.h"
+#include "tests/support/millis_now.h"
 
 namespace {
 constexpr int kRuns = 100;
-
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
 
 // Median of kRuns timed calls; the call must succeed every time.
 double Measure(const char* what, const std::function<bool()>& run) {
     std::vector<double> times;
     for (int i = 0; i < kRuns; ++i) {
-        const double start = Now();
+        const double start = MillisNow();
         const bool ok = run();
-        times.push_back(Now() - start);
+        times.push_back(MillisNow() - start);
         if (!ok) {
             std::printf("%-34s FAILED on run %d\n", what, i + 1);
             return -1;

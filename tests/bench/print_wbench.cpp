@@ -20,16 +20,10 @@
 #include "support/gmem.h"
 #include "tests/printer/virtual_printer.h"
 #include "tests/win32/support/print_dialog.h"
+#include "tests/support/millis_now.h"
 
 namespace {
 constexpr int kRuns = 10;
-
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
 
 std::string JobFile() {
     std::string path = "Z:" + testprinter::JobDestination();
@@ -60,11 +54,11 @@ double TimeOneJob(const std::string& job, size_t* bytes) {
     std::thread presser([&] {
         HWND dialog = WaitForOwnPrintDialog(10000);
         if (!dialog) return;
-        pressed = Now();
+        pressed = MillisNow();
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
         for (int i = 0; i < 600000; ++i) {
             if ((*bytes = CompleteJobSize(job)) != 0) {
-                complete = Now();
+                complete = MillisNow();
                 return;
             }
             Sleep(0);

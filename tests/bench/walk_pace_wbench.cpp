@@ -16,6 +16,7 @@
 
 #include "tests/e2e/support/linux_process.h"
 #include "tests/e2e/support/session.h"
+#include "tests/support/dib_info.h"
 
 using namespace e2e;
 
@@ -39,12 +40,7 @@ double NowMs() {
 class PageCapture {
 public:
     PageCapture() {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kW;
-        info.bmiHeader.biHeight = -kH;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        BITMAPINFO info = Dib32Info(kW, -kH);
         screen_ = GetDC(nullptr);
         memory_ = CreateCompatibleDC(screen_);
         bitmap_ = CreateDIBSection(screen_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/e2e/support/session.h"
+#include "tests/support/dib_info.h"
 
 using namespace e2e;
 
@@ -148,12 +149,7 @@ std::string CursorLook(HCURSOR cursor) {
         if (!bitmap) continue;
         BITMAP b = {};
         GetObjectA(bitmap, sizeof b, &b);
-        BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = b.bmWidth;
-        bi.bmiHeader.biHeight = b.bmHeight;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
+        BITMAPINFO bi = Dib32Info(b.bmWidth, b.bmHeight);
         std::vector<uint32_t> bits(size_t(b.bmWidth) * size_t(b.bmHeight));
         GetDIBits(screen, bitmap, 0, b.bmHeight, bits.data(), &bi, DIB_RGB_COLORS);
         for (uint32_t v : bits) look += (v & 0xFFFFFF) ? '1' : '0';

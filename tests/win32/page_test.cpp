@@ -20,6 +20,7 @@
 #include "tests/testdata/page_writer.h"
 #include "tests/win32/support/box_watcher.h"
 #include "tests/win32/support/temp_folder.h"
+#include "tests/support/dib_info.h"
 
 namespace td = testdata;
 
@@ -255,12 +256,7 @@ struct Canvas {
     HGDIOBJ previous = nullptr;
     uint32_t* bits = nullptr;
     Canvas() {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = 800;
-        info.bmiHeader.biHeight = -600;  // top-down, so bits[y * 800 + x]
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        BITMAPINFO info = Dib32Info(800, -600);  // top-down, so bits[y * 800 + x]
         dc = CreateCompatibleDC(nullptr);
         void* p = nullptr;
         bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &p, nullptr, 0);

@@ -1,4 +1,5 @@
 #include "tests/e2e/support/desktop.h"
+#include "tests/support/dib_info.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -248,12 +249,7 @@ std::vector<COLORREF> ScreenRegion(int x, int y, int width, int height) {
     std::vector<COLORREF> pixels(size_t(width) * size_t(height));
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = Dib32Info(width, -height);
     void* bits = nullptr;
     HBITMAP copy = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, copy);

@@ -1,6 +1,7 @@
 #include "tests/e2e/support/program_art.h"
 
 #include "tests/e2e/support/desktop.h"
+#include "tests/support/dib_info.h"
 
 namespace e2e {
 
@@ -34,12 +35,7 @@ std::vector<COLORREF> ProgramArt::Region(const char* name, int x, int y, int wid
     DeleteDC(source);
     DeleteObject(bitmap);
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = Dib32Info(width, -height);
     std::vector<COLORREF> pixels(size_t(width) * size_t(height));
     SelectObject(shown, oldShown);
     GetDIBits(shown, shownBitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
