@@ -192,6 +192,48 @@ class ChildFacingFigures(unittest.TestCase):
         best = quality.most_alike([("a", a), ("b", b), ("c", c)])
         self.assertEqual(best[1:], ("a", "b"))
 
+    def test_seabed_ending_on_plants_short_of_the_edges_divides_nothing(self):
+        lines = np.zeros((460, 660), dtype=bool)
+        ring(lines, 330, 180, 200, 90)              # the fish
+        ring(lines, 40, 380, 14, 50)                # seaweed left and right, clear of the edges
+        ring(lines, 620, 380, 14, 50)
+        lines[400:403, 52:608] = True               # seabed from weed to weed
+        m = quality.measure(lines)
+        self.assertEqual(m["ends"], [])             # no open end shows it ...
+        self.assertEqual(len(m["dividers"]), 1)     # ... but water and sand are one area
+        x0, y0, x1, y1 = m["dividers"][0]
+        self.assertLessEqual(x0, 70)
+        self.assertGreaterEqual(x1, 590)
+        self.assertIn("dividing line", " ".join(quality.failures(m, new_checks=True)))
+        self.assertNotIn("dividing line", " ".join(quality.failures(m)))
+        lines[400:403, 0:660] = True                # run on to both edges: it divides
+        self.assertEqual(quality.idle_dividers(lines), [])
+        path = np.zeros((460, 660), dtype=bool)     # a long path between two shapes mid-page
+        ring(path, 150, 200, 60, 60)
+        ring(path, 510, 200, 60, 60)
+        path[230:233, 210:451] = True
+        self.assertEqual(quality.idle_dividers(path), [])
+
+    def test_one_subject_drawing_scaled_or_mirrored_on_two_pages_is_shared(self):
+        def beast(page, cx, cy, s, flip=1, head=1.0):
+            ring(page, cx, cy, 150 * s, 60 * s * head)                  # body
+            ring(page, cx + flip * 170 * s, cy - 60 * s, 40 * s * head, 30 * s)   # head
+            for k in (-90, -30, 40, 100):                               # legs
+                x = int(cx + flip * k * s)
+                page[int(cy + 55 * s):int(cy + 110 * s), x:x + 4] = True
+            ring(page, cx + flip * 180 * s, cy - 65 * s, 6, 6)          # eye
+        pages = {k: np.zeros((460, 660), dtype=bool) for k in "abc"}
+        beast(pages["a"], 300, 220, 1.2)
+        beast(pages["b"], 380, 260, 0.8, flip=-1)                       # smaller, mirrored, moved
+        pages["b"][400:403, :] = True                                   # on its own ground
+        beast(pages["c"], 300, 220, 1.2, head=1.6)                      # a deeper body, a bigger head
+        shared = quality.shared_drawings(sorted(pages.items()))
+        self.assertEqual([(a, b) for _, a, b in shared], [("a", "b")])
+        self.assertGreater(shared[0][0], 0.9)
+        figures = dict(share=0.0, alike=(0.0, "", ""), shared=shared)
+        self.assertIn("share a subject drawing", " ".join(quality.edition_failures(figures)))
+        self.assertEqual(quality.edition_failures(figures, shared=False), [])
+
 
 class LineDrawing(unittest.TestCase):
     def test_dropping_free_strokes_keeps_outlines_dividers_and_eyes(self):
@@ -269,7 +311,8 @@ class CommittedPages(unittest.TestCase):
                     rows.append(m)
                     named.append((os.path.basename(f), kept[os.path.basename(f)]))
             figures = quality.edition_figures(rows, named)
-            self.assertEqual(quality.edition_failures(figures, ed in quality.LIKENESS_GATED), [],
+            self.assertEqual(quality.edition_failures(figures, ed in quality.LIKENESS_GATED,
+                                                      ed in quality.NEW_CHECKS_GATED), [],
                              quality.summary_line(ed, figures))
 
     def test_allowed_open_ends_name_real_pages_and_say_why(self):

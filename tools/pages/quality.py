@@ -27,8 +27,16 @@ Three child-facing figures are measured on every page as well:
   Target: at most 20 per page and under 15 % of all areas of an edition.
 - silhouette overlap: how alike two pages of an edition look in outline (see
   silhouette()); target: every pair under 70 % intersection over union.
+- dividing lines that divide nothing: a long, flat line reaching towards a side
+  of the page (ground, seabed, water, horizon) with one and the same area on
+  both sides of it, because it stops on another outline (a plant, a rock) short
+  of the edge and the areas above and below it meet around that outline. An open
+  end cannot show this: the line ends on a line.
+- shared subject drawings: two pages of an edition whose subjects are the same
+  line drawing, even scaled, moved or mirrored (see drawing_likeness()).
 For the editions in GATED, open ends and too many small areas fail a page, and
-the edition-wide figures fail the edition; elsewhere they are reported only.
+the edition-wide figures fail the edition; elsewhere they are reported only. The
+last two checks fail pages and editions only in NEW_CHECKS_GATED.
 """
 import glob
 import os
@@ -61,6 +69,9 @@ GATED = {1, 2, 3, 4, 5}
 # Editions whose pages must also not look alike in outline (every edition passes).
 LIKENESS_GATED = {1, 2, 3, 4, 5}
 
+# Editions that must also pass the dividing-line and shared-drawing checks.
+NEW_CHECKS_GATED = {2}
+
 SMALL_AREA = 300            # px: an area smaller than this is hard to hit
 NARROW_RADIUS = 4           # px: areas where no pixel is this far from a line are narrow
 MAX_SMALL_PER_PAGE = 20
@@ -72,6 +83,11 @@ MARK = 40                   # px of thinned line: a free-standing stroke this sh
 OWN_STROKE = 14             # px along the line from its end: the end's own stroke, not another line
 ALLOW_RADIUS = 12           # px: an allow-list entry matches ends this close to its position
 ALLOW_FILE = os.path.join(HERE, "open-ends.tsv")
+
+SIDE_REACH = 4              # px: paper this close to a line counts as lying beside it
+DIVIDER_SPAN = 220          # px across: a flat line this wide is a dividing line (a third of the page)
+DIVIDER_EDGE = 80           # px: ... when it comes this close to the left or right page edge
+SHARED_DRAWING = 0.80       # drawing likeness at or over this: the same subject drawing twice
 
 
 def edition_of(path):
@@ -121,6 +137,7 @@ def measure(lines, allowed_here=()):
         largest=float(sizes.max() / lines.size) if sizes.size else 0.0,
         ends=open_ends(lines, allowed_here),
         small=area_sizes(lines)[1],
+        dividers=idle_dividers(lines),
     )
 
 
@@ -243,6 +260,43 @@ def open_ends(lines, allowed_here=()):
                        for ax, ay, _ in allowed_here)]
 
 
+# ---- dividing lines that divide nothing -----------------------------------
+
+def idle_dividers(lines):
+    """Dividing lines with the same area on both sides: [(x0, y0, x1, y1)], the
+    leftmost and rightmost point of each.
+
+    A line pixel divides nothing when all paper within SIDE_REACH px of it is one
+    area. Stretches of such pixels (bridged over a few px where something else
+    comes close) that run at least DIVIDER_SPAN px across, at most half as much
+    up and down, and come within DIVIDER_EDGE px of a side of the page are meant
+    as ground, seabed, water or horizon: the areas above and below them leak
+    into each other around the line's end. Shorter or steeper ones (a string, a
+    path on a map, a whisker) are left to the open-end check.
+    """
+    lab, n = ndi.label(~lines, FOUR)
+    if n == 0:
+        return []
+    disc = morphology.disk(SIDE_REACH).astype(bool)
+    lowest = ndi.minimum_filter(np.where(lab > 0, lab, n + 1), footprint=disc, mode="constant", cval=n + 1)
+    highest = ndi.maximum_filter(lab, footprint=disc, mode="constant", cval=0)
+    skel = morphology.skeletonize(np.pad(lines, 1, constant_values=True))[1:-1, 1:-1]
+    idle = skel & (lowest == highest)
+    groups, _ = ndi.label(ndi.binary_dilation(idle, EIGHT, iterations=2), EIGHT)
+    out = []
+    for i, box in enumerate(ndi.find_objects(groups), 1):
+        ys, xs = np.nonzero(idle[box] & (groups[box] == i))
+        if xs.size == 0:
+            continue
+        xs, ys = xs + box[1].start, ys + box[0].start
+        across, down = xs.max() - xs.min(), ys.max() - ys.min()
+        near_side = xs.min() <= DIVIDER_EDGE or xs.max() >= lines.shape[1] - 1 - DIVIDER_EDGE
+        if across >= DIVIDER_SPAN and down <= across / 2 and near_side:
+            left, right = np.argmin(xs), np.argmax(xs)
+            out.append((int(xs[left]), int(ys[left]), int(xs[right]), int(ys[right])))
+    return out
+
+
 # ---- small areas ----------------------------------------------------------
 
 def area_sizes(lines):
@@ -338,7 +392,70 @@ def most_alike(named_lines):
     return best
 
 
-def failures(m, gated=False):
+# ---- shared subject drawings -----------------------------------------------
+
+DRAWING_BOX = 128           # px: subjects are compared as thinned drawings this size
+DRAWING_TOLERANCE = 2.5     # px in that box: a line this close to the other's line matches it
+
+
+def subject_drawing(lines):
+    """The page's subject as a thinned line drawing fitted into a DRAWING_BOX
+    square (top left), with its (height, width) there; None on an empty page.
+
+    The subject is the largest piece of silhouette() with the lines on and inside
+    it, so its inner lines (eyes, scales, petals) count as well as its outline.
+    """
+    parts, m = ndi.label(silhouette(lines), EIGHT)
+    if m == 0:
+        return None
+    main = parts == 1 + int(np.argmax(np.bincount(parts.ravel())[1:]))
+    ys, xs = np.nonzero(main)
+    crop = (lines & ndi.binary_dilation(main, iterations=3))[ys.min():ys.max() + 1, xs.min():xs.max() + 1]
+    from PIL import Image
+    scale = DRAWING_BOX / max(crop.shape)
+    size = (max(1, int(round(crop.shape[1] * scale))), max(1, int(round(crop.shape[0] * scale))))
+    small = np.asarray(Image.fromarray(crop.astype(np.uint8) * 255).resize(size, Image.BOX)) >= 40
+    box = np.zeros((DRAWING_BOX, DRAWING_BOX), dtype=bool)
+    box[:small.shape[0], :small.shape[1]] = morphology.skeletonize(small)
+    return box, small.shape
+
+
+def drawing_likeness(a, b):
+    """How much two subject drawings are one drawing: the share of each one's
+    lines lying within DRAWING_TOLERANCE of the other's (the smaller share), as
+    drawn or with b mirrored left to right, whichever is higher. Scale and
+    place drop out in subject_drawing(); subjects whose width to height differ
+    by more than a fifth are not the same drawing (0)."""
+    (da, (ha, wa)), (db, (hb, wb)) = a, b
+    if abs(np.log(wa / ha) - np.log(wb / hb)) > 0.2:
+        return 0.0
+    near_a = ndi.distance_transform_edt(~da) <= DRAWING_TOLERANCE
+    best = 0.0
+    for mirrored in (False, True):
+        other = db
+        if mirrored:
+            other = np.zeros_like(db)
+            other[:, :wb] = db[:, :wb][:, ::-1]
+        near_b = ndi.distance_transform_edt(~other) <= DRAWING_TOLERANCE
+        best = max(best, min(near_b[da].mean(), near_a[other].mean()))
+    return float(best)
+
+
+def shared_drawings(named_lines, limit=SHARED_DRAWING):
+    """[(likeness, name a, name b)] of the page pairs whose subject drawings are
+    alike at or over limit, most alike first."""
+    drawn = [(name, subject_drawing(l)) for name, l in named_lines]
+    drawn = [(name, d) for name, d in drawn if d is not None]
+    out = []
+    for i in range(len(drawn)):
+        for j in range(i + 1, len(drawn)):
+            v = drawing_likeness(drawn[i][1], drawn[j][1])
+            if v >= limit:
+                out.append((v, drawn[i][0], drawn[j][0]))
+    return sorted(out, reverse=True)
+
+
+def failures(m, gated=False, new_checks=False):
     out = []
     if not MIN_WIDTH <= m["width"] <= MAX_WIDTH:
         out.append("outline width %.1f" % m["width"])
@@ -357,7 +474,14 @@ def failures(m, gated=False):
             "(%d,%d)" % (x, y) for x, y, _ in m["ends"][:6])))
     if gated and m["small"] > MAX_SMALL_PER_PAGE:
         out.append("%d small areas (at most %d)" % (m["small"], MAX_SMALL_PER_PAGE))
+    if new_checks and m["dividers"]:
+        out.append(divider_text(m["dividers"]))
     return out
+
+
+def divider_text(dividers):
+    return "%d dividing line(s) with one area on both sides, %s" % (len(dividers), " ".join(
+        "(%d,%d)-(%d,%d)" % d for d in dividers))
 
 
 _ALLOWED = None
@@ -386,7 +510,8 @@ def check_file(path, lines_out=None):
     if lines_out is not None:
         lines_out[name] = lines
     m = measure(lines, allowed_for(name))
-    return m, problems + failures(m, edition_of(path) in GATED)
+    ed = edition_of(path)
+    return m, problems + failures(m, ed in GATED, ed in NEW_CHECKS_GATED)
 
 
 def edition_figures(rows, named_lines):
@@ -397,11 +522,13 @@ def edition_figures(rows, named_lines):
                 pages_with_ends=sum(bool(m["ends"]) for m in rows),
                 areas=areas, small=small, share=small / areas if areas else 0.0,
                 crowded=sum(m["small"] > MAX_SMALL_PER_PAGE for m in rows),
-                alike=most_alike(named_lines))
+                alike=most_alike(named_lines), shared=shared_drawings(named_lines))
 
 
-def edition_failures(f, likeness=True):
+def edition_failures(f, likeness=True, shared=True):
     out = []
+    if shared:
+        out += ["%s and %s share a subject drawing (%.0f%%)" % (a, b, 100 * v) for v, a, b in f["shared"]]
     if f["share"] >= MAX_SMALL_SHARE:
         out.append("small areas %.1f%% of all" % (100 * f["share"]))
     if likeness and f["alike"][0] >= MAX_SILHOUETTE_IOU:
@@ -411,10 +538,10 @@ def edition_failures(f, likeness=True):
 
 def summary_line(ed, f):
     return ("edition %d: %d pages; open line ends %d on %d pages; small areas %d of %d (%.1f%%), "
-            "%d pages over %d; most alike %s / %s %.0f%%" % (
+            "%d pages over %d; most alike %s / %s %.0f%%; pages sharing a subject drawing %d" % (
                 ed, f["pages"], f["ends"], f["pages_with_ends"], f["small"], f["areas"],
                 100 * f["share"], f["crowded"], MAX_SMALL_PER_PAGE, f["alike"][1], f["alike"][2],
-                100 * f["alike"][0]))
+                100 * f["alike"][0], len(f["shared"])))
 
 
 def default_files(complete):
@@ -467,6 +594,8 @@ def report(paths, extra=(), ends=False, small=False, whole_editions=True):
                 name, m["width"], m["areas4"], m["smallest"], m["fillable"], 100 * m["ink"],
                 100 * m["largest"], edition_of(p), len(m["ends"]), m["small"],
                 "ok" if not fails else "FAIL: " + "; ".join(fails)))
+            if m["dividers"] and edition_of(p) not in NEW_CHECKS_GATED:
+                print("    reported: %s %s" % (name, divider_text(m["dividers"])))
             if ends:
                 for x, y, gap in m["ends"]:
                     print("    open end %s\t%d\t%d\tgap %d px" % (name, x, y, gap))
@@ -482,10 +611,13 @@ def report(paths, extra=(), ends=False, small=False, whole_editions=True):
     ed_bad = 0
     for ed in sorted(k for k in per_edition if k and whole_editions):
         f = edition_figures(*per_edition[ed])
-        fails = edition_failures(f, ed in LIKENESS_GATED)
+        fails = edition_failures(f, ed in LIKENESS_GATED, ed in NEW_CHECKS_GATED)
         gated = ed in GATED
         print(summary_line(ed, f) + (": ok" if not fails else (": FAIL: " if gated else ": over target: ")
                                      + "; ".join(fails)))
+        if ed not in NEW_CHECKS_GATED:
+            for v, a, b in f["shared"]:
+                print("    reported: %s and %s share a subject drawing (%.0f%%)" % (a, b, 100 * v))
         ed_bad += bool(fails) and gated
     print("%d page(s) checked, %d failed%s%s" % (
         len(paths), bad, ", %d folder problem(s)" % len(extra) if extra else "",
