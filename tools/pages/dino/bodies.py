@@ -134,6 +134,15 @@ def head(c, kind, at, size, angle, P):
         for dx, dy in ((0.1, -0.07), (0.0, 0.0)):
             c.shape(H([(0.12 + dx, -0.25 + dy), (0.22 + dx, -0.58 + dy), (0.5 + dx, -0.72 + dy),
                        (0.8 + dx, -0.55 + dy), (0.92 + dx, -0.2 + dy)]))
+    elif crest == "twin":
+        # two thin crests side by side along the snout: the far one shows above and behind
+        for x0, x1, top in ((0.0, 0.62, -0.95), (0.4, 1.02, -0.72)):
+            c.shape(H([(x0 + 0.06, -0.24), (x0 + 0.1, (top - 0.24) * 0.6), (x0 + 0.3, top),
+                       ((x0 + x1) / 2 + 0.1, top * 0.95), (x1, -0.18)]))
+    elif crest == "longspike":
+        # a long solid spike swept back from the top of the skull
+        c.shape(H([(0.5, -0.3), (0.2, -0.46), (-0.3, -0.7), (-0.78, -0.98), (-0.35, -0.55),
+                   (0.05, -0.26)]), smooth=True)
     elif crest == "dome":
         c.shape(H([(-0.15, -0.05), (-0.2, -0.45), (0.1, -0.78), (0.5, -0.72), (0.72, -0.3),
                    (0.4, -0.2)]))

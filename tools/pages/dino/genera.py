@@ -1,7 +1,7 @@
 """The fifty dinosaurs of edition 2: body-plan parameters per genus and page layout."""
 import numpy as np
 
-from . import bodies, scenery
+from . import backdrops, bodies
 from .svgkit import Canvas
 from .raster import render
 
@@ -42,12 +42,12 @@ def _g(base, **kw):
 
 
 GENERA = {
-    "ALBERTOS": ("Albertosaurus", _g(THEROPOD, body_len=105, leg_len=175, leg_w=28, head_size=90,
-                                     neck_w=20, body_top=36, body_bot=48, fingers=2, arm_len=40,
-                                     horns=[(0.3, -0.33, 0.1, 100, 0.07)], brow=True,
-                                     # running: body level and low in front, far foot pushing off behind
-                                     pitch=-8, neck_angle=25, head_angle=-12, tail_droop=10, tail_lift=40,
-                                     hind_pose=((-1.0, 30, 55), (0.55, 0, 0)))),
+    "ALBERTOS": ("Albertosaurus", _g(THEROPOD, body_len=105, leg_len=185, leg_w=28, head_size=112,
+                                     neck_w=20, body_top=36, body_bot=48, fingers=2, arm_len=40, roar=28,
+                                     stripes=[0.32, 0.37, 0.42, 0.47],
+                                     # a lean tyrannosaur running flat out, jaws open
+                                     pitch=-4, neck_angle=25, head_angle=-5, tail_droop=0, tail_lift=30,
+                                     hind_pose=((-1.0, 30, 55), (0.7, 10, -10)))),
     "ALLOSAUR": ("Allosaurus", _g(THEROPOD, head="slim", head_size=95, roar=30, fingers=3, arm_len=70,
                                   horns=[(0.38, -0.27, 0.15, 95, 0.09)], stripes=[0.33, 0.38, 0.43],
                                   # lunging: head thrust low and forward, tail raised behind
@@ -58,11 +58,11 @@ GENERA = {
                                    quad=True, hind="bird", fore_w=14, pitch=-10, neck_angle=-25,
                                    head_angle=-45, tail_droop=0, tail_lift=25,
                                    hind_pose=((-0.3, 0, 0), (0.15, 0, 0)), fore_pose=((-14, 0), (12, 0)))),
-    "ANKYLOSA": ("Ankylosaurus", _g(ANKYLO, club=34, scutes=(3, 26),
-                                    flank_spikes=7,
-                                    horns=[(0.1, -0.3, 0.22, 160, 0.12), (0.1, 0.12, 0.18, 200, 0.1)],
-                                    # tail club swung up high to strike
-                                    tail_droop=-70, tail_lift=90)),
+    "ANKYLOSA": ("Ankylosaurus", _g(ANKYLO, club=40, scutes=(3, 26), flank_spikes=7, body_len=210, body_top=62,
+                                    horns=[(0.1, -0.3, 0.22, 160, 0.12)],
+                                    # a big, low tank of a dinosaur, its heavy tail club resting behind
+                                    tail_droop=45, tail_lift=0,
+                                    hind_pose=((-12, 0, 0), (12, 0, 0)), fore_pose=((12, 0), (-12, 0)))),
     "APATOSAU": ("Apatosaurus", _g(SAUROPOD, neck_w=21, leg_w=26,
                                    # walking, heavy neck raised, tail sweeping behind
                                    neck_angle=38, tail_droop=110, tail_lift=20,
@@ -74,10 +74,10 @@ GENERA = {
     "BRACHIOS": ("Brachiosaurus", _g(SAUROPOD, shoulder_rise=55, neck_len=230, neck_angle=72,
                                      tail_len=220, tail_droop=110, tail_lift=30, leg_len=170, fore_w=24,
                                      head="brachio", head_size=50, head_angle=-20, body_len=160)),
-    "CAMARASA": ("Camarasaurus", _g(SAUROPOD, neck_w=20, head="box", head_size=55, shoulder_rise=10,
-                                    tail_len=150, body_len=150, neck_len=150,
-                                    # short, deep body; neck held straight up above the shoulders
-                                    neck_angle=82, head_angle=-15, tail_droop=70, tail_lift=20,
+    "CAMARASA": ("Camarasaurus", _g(SAUROPOD, neck_w=22, head="box", head_size=58, shoulder_rise=20,
+                                    tail_len=150, body_len=150, neck_len=150, body_top=60, body_bot=80,
+                                    # a chunky, deep-bodied sauropod wading in a lake, neck held high
+                                    neck_angle=65, head_angle=-12, tail_droop=70, tail_lift=20, wade=60,
                                     hind_pose=((10, 0, 0), (-10, 0, 0)))),
     "CERATOSA": ("Ceratosaurus", _g(THEROPOD, head="slim", head_size=95,
                                     horns=[(0.82, -0.18, 0.2, 95, 0.07), (0.38, -0.27, 0.1, 90, 0.08)],
@@ -90,13 +90,15 @@ GENERA = {
                                     # stepping out, head raised to show its long frill
                                     pitch=5, neck_angle=35, head_angle=25, tail_droop=90,
                                     fore_pose=((-20, 0), (30, 25)), hind_pose=((20, 0, 0), (-15, 0, 0)))),
-    "COELOPHY": ("Coelophysis", _g(SMALL, stripes=[0.3, 0.35, 0.4],
-                                   # a slender walker, S-curved neck up, long tail curling up at the end
-                                   neck_len=95, neck_angle=65, neck_curve=0.6, head_angle=-15,
-                                   tail_droop=-10, tail_lift=90, hind_pose=((-0.5, 10, 30), (0.35, 0, 0)))),
+    "COELOPHY": ("Coelophysis", _g(SMALL, stripes=[0.3, 0.35, 0.4], roar=16, head_size=66,
+                                   # a slender hunter calling to its pack: S-curved neck up, mouth open,
+                                   # long thin tail curling up behind
+                                   neck_len=110, neck_w=10, neck_angle=70, neck_curve=0.7, head_angle=10,
+                                   tail_w=16, tail_droop=-10, tail_lift=90,
+                                   hind_pose=((-0.5, 10, 30), (0.35, 0, 0)))),
     "COMPSOGN": ("Compsognathus", _g(SMALL, tail_len=200, head_size=55, leg_len=100, arm_len=40,
-                                     fingers=2, stripes=[0.33, 0.39],
-                                     # crouched low, head forward, stalking, tail high
+                                     fingers=2, stripes=[0.33, 0.39], max_scale=0.95, shift=-70,
+                                     # a chicken-sized hunter, small beside a big fern, stalking a dragonfly
                                      pitch=-6, neck_angle=12, head_angle=-12, tail_droop=-30, tail_lift=45,
                                      hind_pose=((-0.2, 0, 0), (0.6, 0, 0)))),
     "CORYTHOS": ("Corythosaurus", _g(ORNITHOPOD, crest="helmet",
@@ -108,28 +110,30 @@ GENERA = {
                                    # reaching, sickle claws raised
                                    air=35, pitch=-5, neck_angle=25, head_angle=-5, arm_angle=30, roar=20,
                                    tail_droop=-5, tail_lift=0, hind_pose=((-0.9, 20, 40), (0.8, 30, -30)))),
-    "DILOPHOS": ("Dilophosaurus", _g(THEROPOD, head="slim", head_size=90, crest="double", body_top=36,
-                                     body_bot=46, leg_w=28, neck_len=100, neck_w=16,
-                                     # standing tall and alert on slender legs
-                                     pitch=28, neck_angle=95, neck_curve=0.5, head_angle=-5, leg_len=185,
-                                     tail_droop=80, tail_lift=-20, arm_angle=30,
-                                     hind_pose=((-0.25, 0, 0), (0.15, 0, 0)))),
-    "DIPLODOC": ("Diplodocus", _g(SAUROPOD, whip=True, tail_len=250, neck_len=220, head="diplo", head_size=46,
-                                  # neck stretched level, long whip tail out behind
-                                  neck_angle=8, head_angle=-8, tail_droop=35, tail_lift=15,
+    "DILOPHOS": ("Dilophosaurus", _g(THEROPOD, head="slim", head_size=95, crest="twin", body_top=34,
+                                     body_bot=44, leg_w=26, neck_len=80, neck_w=15, stripes=[0.33, 0.38, 0.43],
+                                     # walking along with its two thin head crests held high
+                                     pitch=2, neck_angle=50, neck_curve=0.3, head_angle=0, leg_len=170,
+                                     tail_droop=10, tail_lift=35, arm_angle=40,
+                                     hind_pose=((-0.6, 10, 25), (0.4, 0, 0)))),
+    "DIPLODOC": ("Diplodocus", _g(SAUROPOD, whip=True, tail_len=300, neck_len=230, head="diplo", head_size=46,
+                                  leg_len=160, body_top=52,
+                                  spikes=[(f, 14, 0) for f in (0.2, 0.26, 0.32, 0.38, 0.44, 0.5, 0.56, 0.62,
+                                                             0.68, 0.74)],
+                                  # a long giant: neck held out high, spines down its back and a whip tail
+                                  neck_angle=28, head_angle=-10, tail_droop=60, tail_lift=10,
                                   hind_pose=((-12, 0, 0), (14, 0, 0)))),
-    "DRYOSAUR": ("Dryosaurus", _g(ORNITHOPOD, head="beak", head_size=60, body_len=95, body_top=32,
+    "DRYOSAUR": ("Dryosaurus", _g(ORNITHOPOD, head="beak", head_size=64, body_len=95, body_top=32,
                                   body_bot=42, leg_len=140, leg_w=22, neck_w=14, tail_w=24,
-                                  arm_len=45, arm_w=6, stripes=[0.32, 0.38, 0.44],
-                                  # standing alert, neck up, tail held out straight
-                                  pitch=10, neck_angle=85, head_angle=-5, tail_droop=-5, tail_lift=10,
-                                  hind_pose=((-0.35, 0, 0), (0.15, 0, 0)))),
-    "DRYPTOSA": ("Dryptosaurus", _g(THEROPOD, head="slim", head_size=90, arm_len=80, arm_w=9, claw=1.6,
-                                    # leaping at its prey, clear of the ground: one foot trailing, one
-                                    # thrust forward, arms reaching out
-                                    air=45, pitch=12, roar=25, neck_angle=20, head_angle=0, tail_droop=15,
-                                    tail_lift=10, arm_angle=35,
-                                    hind_pose=((-0.7, 15, 45), (0.75, 25, -25)))),
+                                  arm_len=45, arm_w=6, stripes=[0.32, 0.38, 0.44], eye=(0.45, -0.1),
+                                  # a big-eyed plant eater bending down to nibble the flowers
+                                  pitch=-12, neck_angle=-20, head_angle=-35, tail_droop=-30, tail_lift=40,
+                                  hind_pose=((-0.35, 0, 0), (0.15, 0, 0)), flip=False)),
+    "DRYPTOSA": ("Dryptosaurus", _g(THEROPOD, head="slim", head_size=90, arm_len=95, arm_w=10, claw=1.9,
+                                    fingers=3, stripes=[0.36, 0.42],
+                                    # standing its ground, long arms held out wide to show its big claws
+                                    pitch=8, neck_angle=45, head_angle=-5, tail_droop=70, tail_lift=10,
+                                    arm_angle=10, hind_pose=((-0.35, 0, 0), (0.25, 0, 0)))),
     "EUOPLOCE": ("Euoplocephalus", _g(ANKYLO, club=30, scutes=(3, 22), tail_len=190,
                                       spikes=[(f, 16, 0) for f in (0.42, 0.52, 0.62)],
                                       horns=[(0.1, -0.3, 0.18, 150, 0.07), (0.4, -0.36, 0.1, 100, 0.05)],
@@ -140,17 +144,18 @@ GENERA = {
                                   # sprinting: neck stretched forward, legs in full stride
                                   pitch=-10, neck_angle=28, head_angle=-5, tail_droop=5, tail_lift=30,
                                   hind_pose=((-1.1, 45, 70), (0.8, 15, -15)))),
-    "HYLAEOSA": ("Hylaeosaurus", _g(ANKYLO, scutes=(2, 24), flank_spikes=8,
-                                    spikes=[(f, 36, -30) for f in (0.5, 0.56, 0.62)],
-                                    # long and low, head up, tail swept up behind
-                                    leg_len=80, body_len=210, neck_angle=50, head_angle=15, tail_droop=-50,
-                                    tail_lift=60)),
+    "HYLAEOSA": ("Hylaeosaurus", _g(ANKYLO, flank_spikes=7,
+                                    spikes=[(0.6, 48, -25), (0.63, 56, -10), (0.66, 48, 5)],
+                                    stripes=[0.5, 0.56],
+                                    # long and low with tall spikes on its shoulders and a spiky tail
+                                    leg_len=80, body_len=210, neck_angle=30, head_angle=5, tail_droop=20,
+                                    tail_lift=20)),
     "HYPSILOP": ("Hypsilophodon", _g(ORNITHOPOD, head="beak", head_size=55, body_len=85, body_top=28,
                                      body_bot=36, leg_len=130, leg_w=19, neck_w=12, tail_w=20,
-                                     arm_len=40, arm_w=6,
-                                     # dashing away: both feet off the ground, tail straight out
-                                     air=18, pitch=-5, neck_angle=30, head_angle=0, tail_droop=-15, tail_lift=10,
-                                     hind_pose=((-1.2, 35, 75), (0.9, 30, -20)))),
+                                     arm_len=40, arm_w=6, stripes=[0.3, 0.36],
+                                     # leaping over a fallen log, tail straight out for balance
+                                     air=70, pitch=8, neck_angle=40, head_angle=5, tail_droop=-15, tail_lift=10,
+                                     hind_pose=((-1.0, 30, 60), (0.6, 40, -10)))),
     "IGUANODO": ("Iguanodon", _g(ORNITHOPOD, head="beak", head_size=85, arm_len=95, arm_w=11,
                                  fingers=4, thumb=True, body_top=50, body_bot=66, leg_w=36, tail_w=40,
                                  # a heavy animal standing up, arm held out to show its thumb spike
@@ -160,19 +165,20 @@ GENERA = {
                                     spikes=[(f, 55, -35) for f in (0.12, 0.2, 0.28, 0.36, 0.44)],
                                     # head down, spiked tail held high
                                     neck_angle=-40, head_angle=-45, tail_droop=-60, tail_lift=60)),
-    "MAMENCHI": ("Mamenchisaurus", _g(SAUROPOD, neck_len=320, neck_w=14, body_len=140,
-                                      tail_len=200, head_size=38,
-                                      # the longest neck, held out forward and a little up
-                                      neck_angle=28, head_angle=-5, tail_droop=100, tail_lift=10)),
-    "MEGALOSA": ("Megalosaurus", _g(THEROPOD, head="slim", head_size=95, stripes=[0.34, 0.4],
-                                    # head down, sniffing along the ground
-                                    pitch=-10, neck_angle=-45, neck_len=70, head_angle=-55, tail_droop=-20,
+    "MAMENCHI": ("Mamenchisaurus", _g(SAUROPOD, neck_len=360, neck_w=13, body_len=140, tail_len=170,
+                                      head_size=38, leg_len=140,
+                                      # the longest neck of all, stretched up to the top of a tall tree
+                                      neck_angle=48, neck_curve=0.0, head_angle=-10, tail_droop=100,
+                                      tail_lift=10, flip=False)),
+    "MEGALOSA": ("Megalosaurus", _g(THEROPOD, head="slim", head_size=100, stripes=[0.34, 0.4], roar=20,
+                                    # wading into a river, jaws open to snap up a fish
+                                    pitch=-10, neck_angle=-35, neck_len=70, head_angle=-40, tail_droop=-20,
                                     tail_lift=70, hind_pose=((-0.3, 0, 0), (0.4, 0, 0)))),
-    "MONOCLON": ("Monoclonius", _g(CERATOPS, frill=dict(size=0.95, bumps=True),
-                                   horns=[(0.78, -0.22, 0.35, 75, 0.08)],
-                                   # rearing its front up to threaten
-                                   pitch=28, neck_angle=20, head_angle=0, tail_droop=10, tail_lift=10,
-                                   fore_pose=((35, 60), (50, 75)), hind_pose=((-15, 0, 0), (15, 0, 0)))),
+    "MONOCLON": ("Monoclonius", _g(CERATOPS, frill=dict(size=0.85, tall=0.8, rot=30, spikes=2, spike_len=0.3),
+                                   horns=[(0.78, -0.22, 0.55, 70, 0.1)],
+                                   # one big nose horn, a short frill with two hooks; grazing on all fours
+                                   pitch=-4, neck_angle=-15, head_angle=-30, tail_droop=40, tail_lift=10,
+                                   fore_pose=((-20, 0), (22, 0)), hind_pose=((18, 0, 0), (-15, 0, 0)))),
     "MUSSAURU": ("Mussaurus", _g(ORNITHOPOD, head="sauropod", nest=True, head_size=55, neck_len=110,
                                  neck_w=14, body_len=110, body_top=36, body_bot=46, leg_len=135,
                                  leg_w=24, arm_len=70, arm_w=8, tail_w=26,
@@ -181,12 +187,13 @@ GENERA = {
                                  pitch=-8, neck_angle=-30, head_angle=-40,
                                  tail_droop=60, tail_lift=0, fore_pose=((-10, 0), (15, 0)))),
     "ORNITHOL": ("Ornitholestes", _g(SMALL, head_size=62, arm_len=80, claw=1.3, crest=None,
-                                     horns=[(0.85, -0.12, 0.08, 80, 0.06)],
-                                     # reaching forward with both hands to grab
+                                     horns=[(0.85, -0.12, 0.08, 80, 0.06)], stripes=[0.34, 0.4],
+                                     # reaching out with both hands to catch a dragonfly
                                      pitch=20, neck_angle=70, head_angle=15, arm_angle=-5,
-                                     tail_droop=40, tail_lift=-10, hind_pose=((-0.6, 0, 0), (0.3, 0, 0)))),
-    "ORNITHOM": ("Ornithomimus", _g(ORNITHO, neck_len=130, leg_len=160, stripes=[0.3, 0.36],
-                                    # standing tall like an ostrich, neck straight up
+                                     tail_droop=40, tail_lift=-10, hind_pose=((-0.6, 0, 0), (0.3, 0, 0)),
+                                     flip=False, shift=-30)),
+    "ORNITHOM": ("Ornithomimus", _g(ORNITHO, neck_len=130, leg_len=160, wing=True, arm_len=70,
+                                    # an ostrich-like runner with feathered arms, standing tall on the beach
                                     pitch=12, neck_angle=92, neck_curve=0.0, head_angle=0, tail_droop=50,
                                     hind_pose=((-0.15, 0, 0), (0.1, 0, 0)))),
     "OURANOSA": ("Ouranosaurus", _g(ORNITHOPOD, head="beak", head_size=80, sail=(70, 0.25, 0.6),
@@ -209,24 +216,27 @@ GENERA = {
                                        # striding along on its hind legs, crest swept back
                                        pitch=-4, neck_angle=45, head_angle=0, tail_droop=30, tail_lift=30,
                                        arm_angle=40, hind_pose=((-0.8, 20, 40), (0.5, 0, 0)))),
-    "PENTACER": ("Pentaceratops", _g(CERATOPS, frill=dict(size=1.45, tall=1.25, bumps=True,
+    "PENTACER": ("Pentaceratops", _g(CERATOPS, frill=dict(size=1.55, tall=1.3, spikes=5, spike_len=0.3,
                                                            windows=[(0.3, -0.3), (0.3, 0.3)]),
-                                     horns=[(0.8, -0.2, 0.15, 80, 0.06), (0.42, -0.3, 0.55, 60, 0.08),
+                                     horns=[(0.8, -0.2, 0.15, 80, 0.06), (0.42, -0.3, 0.7, 70, 0.08),
                                             (0.3, 0.2, 0.32, 215, 0.17)],
-                                     # head high, its huge frill upright
+                                     # the biggest frill of all, edged with points, held upright
                                      neck_angle=45, head_angle=12, tail_droop=100, pitch=6)),
-    "PINACOSA": ("Pinacosaurus", _g(ANKYLO, club=24, scutes=(2, 24), body_len=160,
-                                    horns=[(0.1, -0.3, 0.18, 150, 0.07)],
-                                    # a young one on long legs, trotting, head up and tail club raised
-                                    leg_len=115, leg_w=18, neck_angle=35, head_angle=15, tail_droop=-35,
-                                    tail_lift=55, fore_pose=((30, 25), (-20, 0)),
+    "PINACOSA": ("Pinacosaurus", _g(ANKYLO, club=20, body_len=150, body_top=44, body_bot=40, tail_len=190,
+                                    tail_w=26, stripes=[0.34, 0.42, 0.5, 0.58],
+                                    spikes=[(f, 34, 0) for f in (0.3, 0.39, 0.48, 0.57, 0.66)],
+                                    horns=[(0.1, -0.3, 0.25, 150, 0.08)],
+                                    # a young one on long legs, trotting, head up, banded back with a
+                                    # row of spikes and a little club swinging low
+                                    leg_len=120, leg_w=18, neck_len=45, neck_angle=40, head_angle=10,
+                                    head_size=62, tail_droop=55, tail_lift=0, fore_pose=((30, 25), (-20, 0)),
                                     hind_pose=((-20, 0, 0), (25, 20, 0)))),
     "PLATEOSA": ("Plateosaurus", _g(ORNITHOPOD, head="sauropod", head_size=55, neck_len=130,
                                     neck_w=15, tail_len=250, arm_len=80, arm_w=9,
                                     stripes=[0.3, 0.35],
-                                    # striding on its hind legs, long neck reaching forward and up
-                                    pitch=4, neck_angle=48, neck_curve=0.3, head_angle=0, tail_droop=40,
-                                    tail_lift=20, arm_angle=30, hind_pose=((-0.7, 15, 30), (0.45, 0, 0)))),
+                                    # up on its hind legs, long neck stretched to the leaves of a tree
+                                    pitch=38, neck_angle=70, neck_curve=0.3, head_angle=-10, tail_droop=110,
+                                    tail_lift=0, arm_angle=-20, hind_pose=((-0.3, 0, 0), (0.2, 0, 0)))),
     "PROTOCER": ("Protoceratops", _g(CERATOPS, head="parrot", nest=True, max_scale=1.0, shift=-75,
                                      frill=dict(size=1.05, rot=25, tall=0.9), body_top=48, body_bot=55,
                                      leg_len=130,
@@ -238,23 +248,24 @@ GENERA = {
                                       # a small biped with a parrot beak and bristles on its tail
                                       pitch=18, neck_angle=55, head_angle=-8, tail_droop=30,
                                       tail_lift=0, arm_angle=45, hind_pose=((-0.3, 0, 0), (0.35, 0, 0)))),
-    "RHOETOSA": ("Rhoetosaurus", _g(SAUROPOD, neck_len=170, stripes=[0.4, 0.47],
-                                    # tall on its legs, head down to drink, neck curving to the ground
-                                    leg_len=170, neck_angle=-25, neck_curve=-0.3, head_angle=-70, tail_droop=20,
-                                    tail_lift=50)),
-    "SALTASAU": ("Saltasaurus", _g(SAUROPOD, neck_len=150, tail_len=200, scutes=(2, 22),
-                                   # short-legged and stocky, armoured back, tail sweeping to the ground
-                                   leg_len=115, leg_w=30, body_top=58, neck_angle=18, head_angle=-10,
-                                   tail_droop=120, tail_lift=-20)),
+    "RHOETOSA": ("Rhoetosaurus", _g(SAUROPOD, neck_len=150, stripes=[0.4, 0.47],
+                                    # tall on its legs, head down to drink from a pond
+                                    leg_len=170, neck_angle=-35, neck_curve=-0.3, head_angle=-60,
+                                    tail_droop=20, tail_lift=50, flip=False)),
+    "SALTASAU": ("Saltasaurus", _g(SAUROPOD, neck_len=170, tail_len=210, body_top=58,
+                                   spikes=[(f, 16, 0) for f in (0.38, 0.44, 0.5, 0.56, 0.62)],
+                                   # a small, stocky sauropod with a bumpy back, by its nest
+                                   leg_len=115, leg_w=30, neck_angle=58, head_angle=-15,
+                                   tail_droop=80, tail_lift=-10, max_scale=1.15)),
     "SALTOPUS": ("Saltopus", _g(SMALL, head_size=50, body_len=70, tail_len=210, leg_len=120,
-                                stripes=[0.32, 0.37, 0.42],
-                                # mid-hop, both feet off the ground and tucked back
+                                stripes=[0.32, 0.37, 0.42], max_scale=1.0,
+                                # a tiny hopper in mid-hop after a dragonfly
                                 air=18, pitch=14, neck_angle=50, head_angle=0, tail_droop=35, tail_lift=0,
                                 hind_pose=((-0.7, 55, 70), (-0.4, 45, 55)))),
-    "SAUROLOP": ("Saurolophus", _g(ORNITHOPOD, crest="spike",
-                                   # walking on all fours, head raised, spiked crest pointing back
-                                   quad=True, hind="bird", fore_w=14, pitch=-4, neck_angle=55, neck_len=80,
-                                   head_angle=5, tail_droop=30, tail_lift=20,
+    "SAUROLOP": ("Saurolophus", _g(ORNITHOPOD, crest="longspike",
+                                   # wading in a lake, head raised, its long spike crest pointing back
+                                   quad=True, hind="bird", fore_w=14, pitch=-4, neck_angle=62, neck_len=85,
+                                   head_angle=10, tail_droop=30, tail_lift=20, wade=95,
                                    hind_pose=((-0.2, 0, 0), (0.35, 0, 0)), fore_pose=((20, 0), (-12, 0)))),
     "SPINOSAU": ("Spinosaurus", _g(THEROPOD, head="croc", head_size=85, sail=(110, 0.3, 0.62),
                                    leg_len=140, tail_len=240, neck_len=70, arm_len=70, fingers=3)),
@@ -305,20 +316,62 @@ def _silhouette(c):
     return render(solid.svg())
 
 
-def _free(mask, x0, y0, x1, y1):
-    x0, y0 = max(0, int(x0)), max(0, int(y0))
-    x1, y1 = min(mask.shape[1], int(x1)), min(mask.shape[0], int(y1))
-    return x1 > x0 and y1 > y0 and not mask[y0:y1, x0:x1].any()
-
-
-def _covered(mask, x0, y0, x1, y1):
-    x0, y0 = max(0, int(x0)), max(0, int(y0))
-    x1, y1 = min(mask.shape[1], int(x1)), min(mask.shape[0], int(y1))
-    return float(mask[y0:y1, x0:x1].mean()) if x1 > x0 and y1 > y0 else 1.0
+SCENES = {
+    "ALBERTOS": ["hills", "sun", "grass", "rocks:1"],
+    "ALLOSAUR": ["mountains", "clouds:1", "rocks:2"],
+    "ANATOSAU": ["river", "grass", "flowers", "clouds:2"],
+    "ANKYLOSA": ["conifer:90", "ferns:2", "clouds:1"],
+    "APATOSAU": ["conifer:80", "clouds:1", "ferns:1"],
+    "BAROSAUR": ["tree:560", "ferns:1"],
+    "BRACHIOS": ["conifer:600", "clouds:2"],
+    "CAMARASA": ["hills", "sun", "clouds:1"],
+    "CERATOSA": ["volcano:480", "ferns:2"],
+    "CHASMOSA": ["hills", "flowers", "sun"],
+    "COELOPHY": ["river", "dragonfly", "grass"],
+    "COMPSOGN": ["bigfern:575", "log", "dragonfly"],
+    "CORYTHOS": ["sea", "palm", "clouds:1"],
+    "DEINONYC": ["conifer:560", "log", "clouds:2"],
+    "DILOPHOS": ["mountains", "sun", "ferns:1"],
+    "DIPLODOC": ["tree:80", "clouds:2", "ferns:1"],
+    "DRYOSAUR": ["flowers", "bigfern", "sun"],
+    "DRYPTOSA": ["hills", "log", "clouds:2"],
+    "EUOPLOCE": ["grass", "rocks:2", "sun"],
+    "GALLIMIM": ["river", "sun", "grass"],
+    "HYLAEOSA": ["conifer:580", "ferns:1", "rocks:1"],
+    "HYPSILOP": ["log:330", "grass", "sun", "clouds:1"],
+    "IGUANODO": ["hills", "palm", "clouds:1"],
+    "KENTROSA": ["volcano:180", "rocks:2"],
+    "MAMENCHI": ["tree:590", "pond"],
+    "MEGALOSA": ["river", "ferns:1", "clouds:1"],
+    "MONOCLON": ["mountains", "grass", "clouds:2"],
+    "MUSSAURU": ["nest", "palm", "sun"],
+    "ORNITHOL": ["dragonfly:600,95", "bigfern", "clouds:1"],
+    "ORNITHOM": ["sea", "grass", "sun"],
+    "OURANOSA": ["hills", "sun", "rocks:2"],
+    "PACHYCEP": ["mountains", "rocks:2"],
+    "PACHYRHI": ["river", "grass", "clouds:2"],
+    "PARASAUR": ["pond", "palm", "clouds:1"],
+    "PENTACER": ["hills", "sun", "rocks:2"],
+    "PINACOSA": ["sun", "rocks:3", "clouds:1"],
+    "PLATEOSA": ["tree:560", "ferns:1"],
+    "PROTOCER": ["nest", "sun", "rocks:1"],
+    "PSITTACO": ["flowers", "clouds:2", "ferns:1"],
+    "RHOETOSA": ["pond:540", "tree:80", "clouds:1"],
+    "SALTASAU": ["hills", "nest", "sun"],
+    "SALTOPUS": ["dragonfly", "grass", "rocks:1", "sun"],
+    "SAUROLOP": ["palm", "clouds:2"],
+    "SPINOSAU": ["river", "sun", "grass"],
+    "STEGOSAU": ["conifer:560", "ferns:1", "clouds:1"],
+    "STYRACOS": ["hills", "flowers", "clouds:1"],
+    "TRICERAT": ["volcano:480", "ferns:1", "rocks:1"],
+    "TYRANNOS": ["mountains", "palm", "clouds:1"],
+    "VELOCIRA": ["night", "rocks:2"],
+    "ZEPHYROS": ["night", "grass", "rocks:1"],
+}
 
 
 def page_svg(stem):
-    """The SVG of one edition-2 page: scenery behind the genus's dinosaur."""
+    """The SVG of one edition-2 page: the genus's dinosaur in the scene composed for it."""
     name, P = GENERA[stem]
     probe = _draw(P, (0, 0, 1.0))
     x0, y0, x1, y1 = probe.box
@@ -328,62 +381,16 @@ def page_svg(stem):
     oy = GROUND - ground_local * s
     dino = _draw(P, (ox, oy, s))
     mask = _silhouette(dino)
-    mask = np.pad(mask, 0)
     order = sorted(GENERA).index(stem)
+    parts = list(SCENES[stem])
+    if P.get("nest_front"):
+        # the nest right in front of the lowered head
+        cols = np.nonzero(mask[GROUND - 90:GROUND - 5].any(axis=0))[0]
+        if cols.size:
+            parts = ["nest:%d" % min(580, int(cols.max()) + 80) if p == "nest" else p for p in parts]
     c = Canvas()
-    scenery.ground(c, GROUND, phase=len(stem))
-    taken = mask.copy()
-    suns = [(75, 70), (585, 70), (330, 60), (200, 60), (460, 60)]
-    if order % 2:
-        suns[0], suns[1] = suns[1], suns[0]
-    for sx, sy in suns:
-        if _free(taken, sx - 62, sy - 62, sx + 62, sy + 62):
-            scenery.sun(c, sx, sy)
-            taken[sy - 60:sy + 60, max(0, sx - 60):sx + 60] = True
-            break
-    if order % 3 == 0:
-        for vx in (480, 180, 330):
-            if _covered(taken, vx - 105, GROUND - 150, vx + 105, GROUND - 8) < 0.06 and \
-                    _free(taken, vx - 40, GROUND - 215, vx + 40, GROUND - 150):
-                back = Canvas()
-                scenery.volcano(back, vx, GROUND + 20, 210, 135)
-                c.items = back.items + c.items
-                taken[GROUND - 200:GROUND, vx - 110:vx + 110] = True
-                break
-    clouds = 0
-    for cx, cy in ((200, 55), (470, 60), (330, 45), (90, 150), (570, 150)):
-        if clouds < 2 and _free(taken, cx - 70, cy - 35, cx + 70, cy + 35):
-            scenery.cloud(c, cx, cy)
-            taken[cy - 35:cy + 35, max(0, cx - 70):cx + 70] = True
-            clouds += 1
-    if P.get("nest"):
-        front = ()
-        if P.get("nest_front"):
-            # right in front of the lowered head
-            cols = np.nonzero(mask[GROUND - 90:GROUND - 5].any(axis=0))[0]
-            front = (min(580, int(cols.max()) + 80),) if cols.size else ()
-        for nx in front + (100, 560, 585, 75, 180, 480):
-            if _free(taken, nx - 76, GROUND - 72, nx + 76, GROUND - 5):
-                scenery.nest(c, nx, GROUND + 12)
-                taken[GROUND - 80:GROUND + 20, max(0, nx - 85):nx + 85] = True
-                break
-    ferns = 0
-    for fx in ((70, 590, 160, 500) if order % 2 else (590, 70, 500, 160)):
-        if ferns < 2 and _free(taken, fx - 95, GROUND - 110, fx + 95, GROUND - 10):
-            if order % 4 == 1 and ferns == 0 and _free(taken, fx - 95, GROUND - 285, fx + 95, GROUND - 150) \
-                    and _covered(taken, fx - 25, GROUND - 150, fx + 25, GROUND - 10) < 0.05:
-                scenery.palm(c, fx, GROUND + 4, 190, flip=fx > 330)
-            elif order % 5 == 2:
-                scenery.grass(c, fx, GROUND + 6, blades=5, h=105)
-            else:
-                scenery.fern(c, fx, GROUND + 8, 0.95, flip=fx > 330)
-            taken[GROUND - 120:GROUND + 20, max(0, fx - 100):fx + 100] = True
-            ferns += 1
-    rocks = 0
-    for i, (rx, rw) in enumerate(((40, 70), (610, 60), (250, 50), (420, 55), (160, 50), (520, 50))):
-        if rocks < 2 and _free(taken, rx - rw / 2 - 10, GROUND - 45, rx + rw / 2 + 10, GROUND - 5):
-            scenery.rock(c, rx, GROUND + 22, rw, 34, seed=i + order)
-            taken[GROUND - 50:GROUND + 20, max(0, rx - rw):rx + rw] = True
-            rocks += 1
+    backdrops.compose(c, parts, mask, GROUND, seed=order)
     c.items += dino.items
+    if P.get("wade"):
+        backdrops.water(c, GROUND - P["wade"])
     return name, c.svg(flip=P.get("flip", order % 3 == 1))
