@@ -1,5 +1,6 @@
 """Edition 2: fifty dinosaurs, one parametric drawing of ours per genus."""
 from dino import genera
+from dino.notes import NOTES
 from recipe import LineArt, Recipe
 
 
@@ -8,5 +9,5 @@ def _drawing(stem):
 
 
 PAGES = [Recipe(stem + ".CO2", name, "own drawing: tools/pages/dino/genera.py (%s)" % stem,
-                "same as the program", "own drawing", _drawing(stem))
+                "same as the program", "own drawing", _drawing(stem), NOTES[stem])
          for stem, (name, _) in genera.GENERA.items()]

@@ -235,7 +235,8 @@ def compose(c, parts, mask, ground, seed=0):
             place(((int(arg),) if arg else ()) + sides((110, 550), (550, 110)), lambda x: (x - 65, ground - 45, x + 65, ground - 2),
                   lambda x: log(c, x, ground + 8))
         elif kind == "flowers":
-            place(sides((70, 590), (590, 70)) + (200, 460), lambda x: (x - 50, ground - 100, x + 50, ground - 5),
+            place(((int(arg),) if arg else ()) + sides((70, 590), (590, 70)) + (200, 460),
+                  lambda x: (x - 50, ground - 100, x + 50, ground - 5),
                   lambda x: flowers(c, x, ground + 4, 2))
         elif kind == "dragonfly":
             at = [int(v) for v in arg.split(",")] if arg else []
