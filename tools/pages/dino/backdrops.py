@@ -224,8 +224,10 @@ def compose(c, parts, mask, ground, seed=0):
             for i in range(n):
                 place((40, 620, 250, 420, 160, 520), lambda x: (x - 45, ground - 45, x + 45, ground - 5),
                       lambda x, i=i: scenery.rock(c, x, ground + 22, 60 + 10 * (i % 2), 34, seed=i + seed))
+        elif kind == "pond" and arg:
+            pond(c, int(arg), ground + 30, 85, 16)          # right under a drinking head
         elif kind == "pond":
-            place(((int(arg),) if arg else ()) + sides((140, 520), (520, 140)) + (330,), lambda x: (x - 95, ground + 6, x + 95, ground + 50),
+            place(sides((140, 520), (520, 140)) + (330,), lambda x: (x - 95, ground + 6, x + 95, ground + 50),
                   lambda x: pond(c, x, ground + 30, 85, 16))
         elif kind == "nest":
             place(((int(arg),) if arg else ()) + sides((100, 560), (560, 100)) + (180, 480),

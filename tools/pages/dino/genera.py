@@ -256,7 +256,7 @@ GENERA = {
                                    spikes=[(f, 16, 0) for f in (0.38, 0.44, 0.5, 0.56, 0.62)],
                                    # a small, stocky sauropod with a bumpy back, by its nest
                                    leg_len=115, leg_w=30, neck_angle=58, head_angle=-15,
-                                   tail_droop=80, tail_lift=-10, max_scale=1.15)),
+                                   tail_droop=80, tail_lift=-10, max_scale=1.15, flip=False)),
     "SALTOPUS": ("Saltopus", _g(SMALL, head_size=50, body_len=70, tail_len=210, leg_len=120,
                                 stripes=[0.32, 0.37, 0.42], max_scale=1.0,
                                 # a tiny hopper in mid-hop after a dragonfly
@@ -330,7 +330,7 @@ SCENES = {
     "COELOPHY": ["river", "dragonfly", "grass"],
     "COMPSOGN": ["bigfern:600", "log:420", "dragonfly"],
     "CORYTHOS": ["sea", "palm", "clouds:1"],
-    "DEINONYC": ["conifer:560", "log", "clouds:2"],
+    "DEINONYC": ["conifer:90", "log", "clouds:2"],
     "DILOPHOS": ["mountains", "sun", "ferns:1"],
     "DIPLODOC": ["tree:80", "clouds:2", "ferns:1"],
     "DRYOSAUR": ["flowers:612", "bigfern", "sun"],
@@ -356,7 +356,7 @@ SCENES = {
     "PLATEOSA": ["tree:560", "ferns:1"],
     "PROTOCER": ["nest", "sun", "rocks:1"],
     "PSITTACO": ["flowers", "clouds:2", "ferns:1"],
-    "RHOETOSA": ["pond:540", "tree:80", "clouds:1"],
+    "RHOETOSA": ["pond:570", "tree:80", "clouds:1"],
     "SALTASAU": ["hills", "nest", "sun"],
     "SALTOPUS": ["dragonfly", "grass", "rocks:1", "sun"],
     "SAUROLOP": ["palm", "clouds:2"],
