@@ -85,10 +85,14 @@ def conifer(c, x, ground, h=280, w=130):
 
 
 def moon(c, x, y, r=34):
-    """A fat crescent moon."""
-    outer = [(x + r * math.cos(t), y + r * math.sin(t)) for t in np.linspace(-2.3, 2.3, 26)]
-    inner = [(x + r * 0.6 + r * 0.75 * math.cos(t), y + r * 0.75 * math.sin(t)) for t in np.linspace(1.75, -1.75, 20)]
-    c.shape(outer + inner)
+    """A fat crescent moon: the outer circle less a circle moved to the right."""
+    d, r2 = 0.5 * r, 0.8 * r
+    xi = (r * r - r2 * r2 + d * d) / (2 * d)
+    yi = math.sqrt(r * r - xi * xi)
+    t0, f0 = math.atan2(yi, xi), math.atan2(yi, xi - d)
+    outer = [(x + r * math.cos(t), y + r * math.sin(t)) for t in np.linspace(t0, 2 * math.pi - t0, 28)]
+    inner = [(x + d + r2 * math.cos(t), y + r2 * math.sin(t)) for t in np.linspace(2 * math.pi - f0, f0, 20)]
+    c.polygon(outer + inner[1:-1])
 
 
 def star(c, x, y, r=24):
@@ -176,9 +180,13 @@ def compose(c, parts, mask, ground, seed=0):
         elif kind == "sea":
             sea(c, ground - 130, ground)
         elif kind == "volcano":
-            x = int(arg or 480)
-            scenery.volcano(c, x, ground + 20, 230, 160)
-            _take(taken, x - 120, ground - 230, x + 120, ground)
+            # only where most of the cone shows: a cone hidden behind the animal reads as a tent
+            for x in ((int(arg),) if arg else ()) + (110, 550, 330):
+                x0, x1 = max(0, x - 115), min(mask.shape[1], x + 115)
+                if mask[ground - 200:ground - 10, x0:x1].mean() < 0.03:
+                    scenery.volcano(c, x, ground + 20, 230, 160)
+                    _take(taken, x - 120, ground - 230, x + 120, ground)
+                    break
         elif kind in ("tree", "conifer"):
             x = int(arg or 560)
             h = 300 if kind == "conifer" else 280
