@@ -59,14 +59,38 @@ def mend_ends(lines, max_gap=12):
 
 CLIP = {
     "daffodil": ("daffodil", "plants/daffodil_jonathan_dietri_01.svg", (170, 20, 320, 420)),
-    "tulips": ("tulips", "plants/tulips_ganson.svg", (140, 30, 380, 410)),
 }
 
 NOTES = {
-    "japanese": "stem read as Japanese maple (Acer palmatum), the tree and its leaf",
-    "mountain": "stem read as mountain laurel; drawn in front of mountains",
-    "snowflak": "stem read as the snowflake flower (Leucojum), not an ice crystal",
-    "seaweed": "kelp with air floats",
+    "alfalfa": "three stems with leaves in threes and purple bunches of pea flowers; a smiling bee; hill",
+    "asparagu": "five spears with scaly bud tips and side scales coming up in a raised bed; a snail on the planks",
+    "bluebell": "two arching stems with the bells all on one side, strap leaves, between two tree trunks; mushroom, snail",
+    "bluebonn": "two spikes of paired pea flowers with a white tip, leaves like open hands; hill, butterfly",
+    "chrysant": "two round pompom heads of petal rings in a pot on the doorstep, a pumpkin",
+    "fern": "three fronds of paired leaflets and a curled young frond; log, mushroom, snail",
+    "foxglove": "one tall spike of long spotted bells, broad leaves at its foot; picket fence, smiling bee and sun",
+    "gayfeath": "three tall fluffy purple spikes with grassy leaves on the prairie; butterfly, sun",
+    "gladiolu": "two spikes of big ruffled flowers with sword leaves in a bed edged with stones",
+    "goldenra": "three arching stems with golden plumes in front of a field fence; bird on the post",
+    "iris": "two irises (three standing petals, three falling with a beard), a bud, sword leaves; pond with a frog",
+    "japanese": "stem read as Japanese maple (Acer palmatum): a branch of seven-pointed leaves over a pond, koi fish",
+    "magnolia": "a magnolia branch with big open flowers and a furry bud in a vase on the table",
+    "mountain": "stem read as mountain laurel: balls of cup flowers over rings of leaves, in front of snowy mountains",
+    "orchids": "a moth orchid with big flat flowers on an arching stem, in a pot on the windowsill",
+    "petunias": "five round trumpet flowers in a window box under a window; a ladybird",
+    "poinsett": "a star of pointed leaves round yellow buds, in a pot with a bow; a present on the table",
+    "primrose": "five flat flowers of heart-shaped petals over a rosette of leaves; a ladybird",
+    "redbud": "a small tree on a hill with bunches of pea flowers on the bare branches and heart-shaped leaves; bird",
+    "redwood": "three huge grooved trunks running out of the page, ferns at their feet, a squirrel for size",
+    "roses": "three roses (five round petals round a swirl) with toothed leaves; watering can",
+    "seaweed": "three kelp stalks with long leaves and round floats; fish, starfish, bubbles",
+    "snowflak": "stem read as the snowflake flower (Leucojum): white bells with a dot on every tip in the snow, "
+                "under big snow crystals",
+    "sycamore": "a tree with patchy bark and prickly seed balls hanging on long strings from a branch; bird",
+    "tulips": "three tulips with cup-shaped heads of three petals and broad leaves; a windmill on the hill",
+    "violets": "little five-petal flowers nodding over heart-shaped leaves, in a basket",
+    "weeping": "a willow with long leafy curtains nearly touching the ground; pond with a duck",
+    "whiteoak": "a wide round crown on a sturdy trunk with a swing; squirrel, acorns and an oak leaf",
 }
 
 PAGES = [Recipe(stem + ".co4", subject, "own drawing: tools/pages/plants/drawings.py (%s)" % fn.__name__,
