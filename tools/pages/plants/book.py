@@ -287,14 +287,16 @@ def sycamore(c):
     trunk = c.polygon([(x - 50, 412), (x - 34, 330), (x - 30, 170), (x + 30, 170), (x + 34, 330), (x + 50, 412)])
     c.tube([(x - 10, 190, 14, 14), (x - 80, 110, 10, 10)])
     c.tube([(x + 10, 190, 14, 14), (x + 90, 100, 10, 10)])
-    crown(c, x, 125, 150, 118, bumps=10, seed=0.7)
-    for px, py, rx, ry, a in ((x - 8, 215, 14, 22, 10), (x + 12, 282, 13, 20, -15), (x - 14, 345, 15, 18, 5)):
+    crown(c, x - 20, 150, 125, 126, bumps=10, seed=0.7)
+    for px, py, rx, ry, a in ((x - 8, 270, 14, 22, 10), (x + 14, 310, 13, 20, -15), (x - 14, 360, 15, 18, 5),
+                              (x + 16, 385, 12, 10, 0)):
         c.ellipse(px, py, rx, ry, a)
     c.tube([(x + 30, 260, 10, 10), (x + 130, 240, 7, 7), (x + 230, 250, 5, 5)])
-    for bx, ln in ((x + 110, 60), (x + 165, 95), (x + 215, 55)):
+    for bx, ln in ((x + 105, 70), (x + 160, 105), (x + 205, 60)):
         by = 245 + ln
-        c.line([(bx, 246), (bx, by - 16)])
-        spiky_ball(c, bx, by, 17)
+        c.line([(bx, 246), (bx + 6, by - 18)], smooth=False)
+        spiky_ball(c, bx + 6, by, 18)
+
     sc.bird(c, x + 160, 238, 0.75)
 
 
@@ -639,14 +641,8 @@ def asparagus(c):
     sc.snail(c, 560, bed + 125, 0.7, flip=True)
 
 
-def palm_leaf(c, p, size, angle):
-    """A lupin leaf: slim leaflets fanned like fingers from one point, on a stalk."""
-    for da in (-60, -20, 20, 60):
-        leaf(c, p, size, angle + da, size * 0.28, kind="lance", vein=False)
-
-
 def bluebonn(c):
-    # bluebonnets on a hill: spikes of little pea flowers with a white tip, leaves like open hands
+    # bluebonnets on a hill: spikes of little pea flowers with a white tip, long leaves
     sc.hill(c, 330, 200, 270, 320)
     sc.cloud(c, 520, 70, 140, 46)
     for x, h in ((220, 300), (430, 270)):
@@ -657,10 +653,8 @@ def bluebonn(c):
             for side in (-1, 1):
                 petal(c, (x, yy), 90 + side * 55, 58 * s, 24 * s, 4, "round")
         c.shape([(x - 18, 430 - h + 22), (x, 430 - h - 30), (x + 18, 430 - h + 22)])
-        for side in ((-1,) if x < 300 else (1,)):
-            p = (x + side * 75, 395)
-            stem(c, [(x, 445), (x + side * 40, 418), p], 4)
-            palm_leaf(c, p, 58, 90 + side * 25)
+        for a in (135, 45):
+            strap(c, (x, 445), 120, a, 22, 0.3)
     sc.butterfly(c, 560, 210, 0.75)
 
 
@@ -735,8 +729,8 @@ def gayfeath(c):
     sc.sun(c, 80, 65, 30)
     for x, h in ((200, 320), (320, 360), (440, 300)):
         stem(c, [(x, 470), (x + 3, 430 - h * 0.3), (x, 430 - h * 0.5)], 5)
-        for k in range(3):
-            strap(c, (x, 430 - k * 40), 110, 90 + (40 if k % 2 else -40), 14, 0.3)
+        for k in range(2):
+            strap(c, (x, 440 - k * 50), 95, 90 + (35 if (k + x // 110) % 2 else -35), 14, 0.25)
         feather_spike(c, x, 430 - h, 430 - h * 0.45, 22)
     sc.butterfly(c, 560, 180, 0.8)
 

@@ -85,7 +85,7 @@ def carnation(c):
 def clover(c):
     sc.hill(c, 380, 300, 330, 370)
     sc.sun(c, 80, 70, 30)
-    sc.ladybird(c, 470, 130, 0.9, angle=200)
+    sc.ladybird(c, 560, 410, 0.9, angle=160)
     for x, h in ((150, 150), (420, 120), (560, 170)):
         stem(c, [(x, G + 8), (x - 5, G - h * 0.5), (x + 4, G - h)], 4)
         trifoliate(c, (x + 4, G - h), 58, 90)
@@ -133,7 +133,7 @@ def hibiscus(c):
 def holly(c):
     garden(c, sun=None, clouds=())
     sc.moon(c, 570, 70, 36)
-    for x, y in ((90, 60), (200, 120), (420, 50)):
+    for x, y in ((90, 60), (200, 120), (560, 210)):
         sc.star(c, x, y, 16)
 
     def holly_leaf(base, length, angle, width):
