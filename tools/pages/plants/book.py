@@ -103,6 +103,23 @@ def bluebell(c):
     sc.snail(c, 490, G + 32, 0.75)
 
 
+def glove_bell(c, top, angle, L, W):
+    """A foxglove flower: a long thimble hanging from the stem, its round open mouth
+    showing, spots inside."""
+    ux, uy = _dir(angle)
+    nx, ny = -uy, ux
+
+    def P(t, w):
+        return (top[0] + ux * L * t + nx * W * w, top[1] + uy * L * t + ny * W * w)
+
+    c.shape([P(0, 0.25), P(0.35, 0.5), P(0.75, 0.62), P(1.0, 0.75), P(1.0, -0.75), P(0.75, -0.62),
+             P(0.35, -0.5), P(0, -0.25)])
+    mx, my = P(1.0, 0)
+    c.ellipse(mx, my, W * 0.75, L * 0.16, -angle + 90)
+    for k in (-0.3, 0.3):
+        c.dot(*P(0.93, k), 3.2)
+
+
 def foxglove(c):
     # a tall foxglove spike by the garden fence: long spotted bells all down the stem, a bee going in
     G = 405
@@ -117,12 +134,8 @@ def foxglove(c):
         p = _along(pts, t)
         side = 1 if k % 2 else -1
         s = 1.0 - 0.08 * k
-        ang = -90 + side * 45
-        m = bell(c, (p[0] + side * 5, p[1]), ang, 82 * s, 30 * s, lips=2)
-        mx, my = _pt((p[0] + side * 5, p[1]), ang, 82 * s * 0.72)
-        for d in (-1, 1):
-            c.dot(mx + d * 8 * s * math.cos(math.radians(ang + 90)),
-                  my - d * 8 * s * math.sin(math.radians(ang + 90)), 3.5)
+        ang = -90 + side * 50
+        glove_bell(c, (p[0] + side * 5, p[1]), ang, 92 * s, 36 * s)
     for dy, r in ((10, 9), (30, 11)):
         c.ellipse(310 + (dy - 20) * 0.4, 30 + dy, r * 0.8, r * 1.2)
     sc.bee(c, 480, 200, 1.1, flip=True)
@@ -171,7 +184,7 @@ def redbud(c):
     for br in branches:
         c.tube([(px, py, 8 - 2 * i, 8 - 2 * i) for i, (px, py) in enumerate(br)])
     for br in branches:
-        for t in (0.45, 0.95):
+        for t in ((0.5, 0.95) if abs(br[-1][0] - x) < 120 else (0.95,)):
             p = _along(br, t)
             pea_bunch(c, (p[0], p[1] - 14), 1.15, 5 if t > 0.5 else 3)
     for (lx, ly, a) in ((x - 150, y - 200, -120), (x - 40, y - 262, -100), (x + 52, y - 268, -80),
@@ -285,9 +298,7 @@ def sycamore(c):
     sc.ground(c, 405, wave=4, phase=2.0)
     x = 280
     trunk = c.polygon([(x - 50, 412), (x - 34, 330), (x - 30, 170), (x + 30, 170), (x + 34, 330), (x + 50, 412)])
-    c.tube([(x - 10, 190, 14, 14), (x - 80, 110, 10, 10)])
-    c.tube([(x + 10, 190, 14, 14), (x + 90, 100, 10, 10)])
-    crown(c, x - 20, 150, 125, 126, bumps=10, seed=0.7)
+    crown(c, x - 25, 150, 118, 128, bumps=10, seed=0.7)
     for px, py, rx, ry, a in ((x - 8, 270, 14, 22, 10), (x + 14, 310, 13, 20, -15), (x - 14, 360, 15, 18, 5),
                               (x + 16, 385, 12, 10, 0)):
         c.ellipse(px, py, rx, ry, a)
@@ -504,7 +515,7 @@ def rose_head(c, x, y, R):
 
 
 def toothed_leaf(c, base, length, angle, width):
-    """A rose leaflet: an oval with a saw-toothed edge and a midrib."""
+    """A rose leaflet: an oval with a saw-toothed edge."""
     ux, uy = _dir(angle)
     nx, ny = -uy, ux
     left, right = [], []
@@ -513,8 +524,7 @@ def toothed_leaf(c, base, length, angle, width):
         w = width * math.sin(math.pi * min(1.0, 0.05 + t)) ** 0.8 * (1.12 if k % 2 else 1.0)
         left.append((base[0] + ux * length * t + nx * w, base[1] + uy * length * t + ny * w))
         right.append((base[0] + ux * length * t - nx * w, base[1] + uy * length * t - ny * w))
-    outline = c.polygon(left + right[::-1])
-    c.line(chord(outline, _pt(base, angle, length * 0.1), _pt(base, angle, length * 0.9)))
+    c.polygon(left + right[::-1])
 
 
 def roses(c):
@@ -702,7 +712,6 @@ def fern(c):
     for dx, length, angle, bend in ((-20, 290, 145, 0.12), (20, 280, 35, -0.12), (0, 330, 95, 0.05)):
         big_frond(c, (250 + dx, 400), length, angle, bend, pairs=4, pinna=100)
     fiddlehead(c, 420, 400, 24)
-    sc.mushroom(c, 90, 412, 0.9)
     sc.snail(c, 585, 430, 0.8, flip=True)
 
 
@@ -818,13 +827,15 @@ def mountain(c):
 
 def kelp(c, x, h, sway):
     pts = [(x, 470), (x + sway, 470 - h * 0.35), (x - sway, 470 - h * 0.7), (x + sway * 0.5, 470 - h)]
+    floats = []
     for k, t in enumerate((0.25, 0.45, 0.65, 0.85)):
         p = _along(pts, t)
         side = 1 if k % 2 else -1
-        leaf(c, p, 90, 90 + side * 55, 22, kind="lance", vein=False)
-        f = _pt(p, 90 + side * 55, -2)
-        c.circle(f[0], f[1], 10)
+        leaf(c, _pt(p, 90 + side * 55, 12), 78, 90 + side * 55, 21, kind="lance", vein=False)
+        floats.append(_pt(p, 90 + side * 55, 8))
     stem(c, pts, 5)
+    for f in floats:                          # the round air float at the foot of every leaf
+        c.circle(f[0], f[1], 12)
     top = pts[-1]
     leaf(c, top, 55, 90, 18, kind="lance", vein=False)
 
@@ -832,16 +843,16 @@ def kelp(c, x, h, sway):
 def seaweed(c):
     # kelp in the sea: tall wavy stalks with long leaves and round floats, a fish, a starfish on the sand
     sc.water(c, 40, wave=5)
-    for x, h, sway in ((110, 320, 22), (250, 280, -20), (520, 330, 18)):
+    for x, h, sway in ((95, 320, 22), (300, 280, -20), (535, 330, 18)):
         kelp(c, x, h, sway)
     sc.ground(c, 415, wave=6, phase=0.3)
-    sc.fish(c, 395, 190, 1.0)
+    sc.fish(c, 420, 180, 1.0)
     for bx, by, br in ((430, 120, 10), (445, 95, 7), (320, 80, 8)):
         c.circle(bx, by, br)
     pts = []
     for i in range(10):
         r = 34 if i % 2 == 0 else 14
         a = math.radians(90 + 36 * i)
-        pts.append((400 + r * math.cos(a), 432 - r * math.sin(a)))
+        pts.append((420 + r * math.cos(a), 420 - r * math.sin(a)))
     c.shape(pts)
-    sc.eyes(c, 400, 428, 6, 4.5)
+    sc.eyes(c, 420, 416, 6, 4.5)
