@@ -62,6 +62,28 @@ CLIP = {
 }
 
 NOTES = {
+    "apple": "three apples hanging from a branch across the sky, leaves, two clouds",
+    "caladium": "big arrow-shaped leaves on stalks in a pot; a watering can",
+    "carnatio": "three carnations with ruffled heads and narrow leaves; a butterfly",
+    "clover": "clover with three heart-shaped leaflets and round flower heads on a hill; sun, a ladybird",
+    "daffodil": "one daffodil with its trumpet and long leaves (clip art traced); sun and cloud",
+    "daisies": "three daisies with white petals round a round middle; sun",
+    "dogwood": "four-petalled dogwood flowers and oval leaves along a branch; a cloud",
+    "fir": "three fir trees of stacked tiers on a hill at night; moon and stars",
+    "giantseq": "one huge grooved trunk with a leafy crown, small firs at its feet, on a hill; sun",
+    "hibiscus": "one big five-petalled hibiscus flower with its long stamen, leaves, the sea behind; sun",
+    "holly": "a holly twig with prickly leaves and a bunch of berries at night; moon and stars",
+    "lily": "a tall lily stem with trumpet flowers and buds; a cloud",
+    "orange": "an orange with a leaf and a slice showing its segments, on the table",
+    "pansies": "pansies with round face-like petals and leaves; sun, a ladybird",
+    "pear": "two pears hanging from a branch across the sky; a bird on the branch",
+    "poppy": "two poppies with round petals and a round middle on a hill; sun",
+    "prickly": "a prickly pear cactus of round pads dotted with spines, a hill behind; sun",
+    "redmaple": "a round leafy tree and three falling five-lobed maple leaves; a cloud",
+    "saguaro": "a tall saguaro cactus with raised arms and flowers, rocks; sun and cloud",
+    "sunflowe": "two sunflowers with big seed middles and ray petals; sun, a bird",
+    "tigerlil": "a tiger lily stem with spotted, curled-back flowers; a butterfly",
+    "venus": "a Venus flytrap with toothed traps in a pot; sun",
     "alfalfa": "three stems with leaves in threes and purple bunches of pea flowers; a smiling bee; hill",
     "asparagu": "five spears with scaly bud tips and side scales coming up in a raised bed; a snail on the planks",
     "bluebell": "two arching stems with the bells all on one side, strap leaves, between two tree trunks; mushroom, snail",
@@ -93,7 +115,8 @@ NOTES = {
     "whiteoak": "a wide round crown on a sturdy trunk with a swing; squirrel, acorns and an oak leaf",
 }
 
-PAGES = [Recipe(stem + ".co4", subject, "own drawing: tools/pages/plants/drawings.py (%s)" % fn.__name__,
+PAGES = [Recipe(stem + ".co4", subject, "own drawing: tools/pages/plants/%s.py (%s)" % (
+                    fn.__module__.rsplit(".", 1)[-1], fn.__name__),
                 OWN_LICENCE, "own drawing", _own(stem), NOTES.get(stem, ""))
          for stem, (subject, fn) in drawings.DRAWINGS.items()]
 PAGES += [Recipe(stem + ".co4", subject, "openclipart-svg: %s; own drawing: ground, sun, cloud" % ref,

@@ -71,7 +71,7 @@ def snowflak(c):
         pts = [(330, G + 10), (330 + (tx - 330) * 0.3, 260), (tx, ty), (hx, ty + 8)]
         stem(c, pts, 4.5)
         c.ellipse(hx, ty + 4, 9, 12)
-        mouth = bell(c, (hx, ty + 14), -90 + (hx - tx) * 0.4, 78 * s, 34 * s, lips=3)
+        bell(c, (hx, ty + 14), -90 + (hx - tx) * 0.4, 78 * s, 34 * s, lips=3)
         for k in (-1, 0, 1):
             px, py = _pt((hx, ty + 14), -90 + (hx - tx) * 0.4, 78 * s * (0.88 if k else 0.96))
             ang = math.radians(-90 + (hx - tx) * 0.4)
@@ -151,9 +151,9 @@ def redwood(c):
         c.polygon([(x - w * 1.5, G + 10), (x - w, G - 60), (x - w * 0.8, top), (x + w * 0.8, top),
                    (x + w, G - 60), (x + w * 1.5, G + 10)])
         c.tube([(x - w, 95, 6, 6), (x - w - 40, 80, 4, 4)])
-        crown(c, x - w - 40, 70, 45, 26, bumps=6)
+        leafy_pad(c, x - w - 40, 72, 46, 22, points=14)
         c.tube([(x + w, 170, 6, 6), (x + w + 30, 155, 4, 4)])
-        crown(c, x + w + 36, 150, 42, 24, bumps=6, seed=1)
+        leafy_pad(c, x + w + 36, 150, 42, 20, points=13)
     x, w = 320, 88
     bole = c.polygon([(x - w * 1.75, G + 10), (x - w * 1.15, G - 50), (x - w, 200), (x - w * 0.85, -10),
                       (x + w * 0.85, -10), (x + w, 200), (x + w * 1.15, G - 50), (x + w * 1.75, G + 10)])
@@ -161,7 +161,7 @@ def redwood(c):
         a = chord(bole, (x + k * w * 0.8, 0), (x + k * w * 1.5, G))
         c.line(a)
     c.tube([(x + w * 0.9, 60, 9, 9), (x + w * 1.6, 40, 6, 6)])
-    crown(c, x + w * 1.7, 36, 55, 28, bumps=7, seed=2)
+    leafy_pad(c, x + w * 1.7, 38, 56, 24, points=15)
     sc.ground(c, G, wave=4)
     from dino import scenery
     scenery.fern(c, 40, G + 12, 0.7)
@@ -206,7 +206,7 @@ def alfalfa(c):
             lp = _pt(p, 90 + side * 55, 34)
             c.line([p, lp])
             for da in (-70, 0, 70):
-                leaf(c, lp, 42, 90 + side * 55 + da, 17, kind="oval", vein=False)
+                leaf(c, lp, 46, 90 + side * 55 + da, 18, kind="oval", vein=False)
         top = (x + b, 418 - h)
         pea_bunch(c, (top[0], top[1] - 16), 1.5, 6)
     sc.bee(c, 575, 112, 1.1, flip=True)
@@ -222,7 +222,7 @@ def iris_flower(c, x, y, S):
         petal(c, (x, y), a, S * 0.85, S * 0.3, 0, "round")
     petal(c, (x, y), 90, S * 0.95, S * 0.33, 0, "round")
     for a in (200, 340, 270):
-        pts = petal(c, (x, y), a, S * 1.05, S * 0.4, S * 0.05, "round")
+        petal(c, (x, y), a, S * 1.05, S * 0.4, S * 0.05, "round")
         bx, by = _pt((x, y), a, S * 0.42)
         c.ellipse(bx, by, S * 0.16, S * 0.06, -a)
     c.circle(x, y, S * 0.12)
@@ -276,7 +276,7 @@ def japanese(c):
     sc.water(c, 380, wave=4, phase=1.0)
     sc.fish(c, 360, 420, 0.85, flip=True)
     hand_leaf(c, (560, 418), 46, angle=95)
-    c.tube([(60, 330, 20, 20), (80, 200, 15, 15), (130, 90, 12, 12), (330, 60, 9, 9), (560, 90, 6, 6)])
+    c.tube([(55, 340, 30, 30), (75, 220, 20, 20), (125, 95, 13, 13), (330, 60, 9, 9), (560, 90, 6, 6)])
     c.tube([(95, 170, 8, 8), (170, 190, 6, 6), (230, 230, 4, 4)])
     for (lx, ly), size, ang in (((180, 78), 84, -75), ((300, 66), 90, -95), ((420, 72), 86, -105),
                                 ((540, 88), 80, -70), ((230, 230), 80, -95)):
@@ -297,7 +297,7 @@ def sycamore(c):
     # a sycamore: patchy white-and-brown bark, a big leafy crown and prickly seed balls on long strings
     sc.ground(c, 405, wave=4, phase=2.0)
     x = 280
-    trunk = c.polygon([(x - 50, 412), (x - 34, 330), (x - 30, 170), (x + 30, 170), (x + 34, 330), (x + 50, 412)])
+    c.polygon([(x - 50, 412), (x - 34, 330), (x - 30, 170), (x + 30, 170), (x + 34, 330), (x + 50, 412)])
     crown(c, x - 25, 150, 118, 128, bumps=10, seed=0.7)
     for px, py, rx, ry, a in ((x - 8, 270, 14, 22, 10), (x + 14, 310, 13, 20, -15), (x - 14, 360, 15, 18, 5),
                               (x + 16, 385, 12, 10, 0)):
@@ -681,7 +681,6 @@ def fiddlehead(c, x, y, r):
 
 
 def big_frond(c, base, length, angle, bend, pairs=6, pinna=80):
-    from .parts import _pt as P_
     a0 = math.radians(angle)
     ux, uy = math.cos(a0), -math.sin(a0)
     nx, ny = -uy, ux
@@ -728,8 +727,7 @@ def feather_spike(c, x, top, bot, w):
         yy = bot - (bot - top) * k / n
         ww = w * (1 - 0.45 * k / n) + (6 if k % 2 else 0)
         pts.append((x - ww, yy))
-    outline = c.polygon(pts)
-    c.line(chord(outline, (x - 30, top + (bot - top) * 0.5), (x + 30, top + (bot - top) * 0.5 - 10)))
+    c.polygon(pts)
 
 
 def gayfeath(c):
@@ -812,7 +810,7 @@ def laurel_cluster(c, x, y, s=1.0):
 def mountain(c):
     # mountain laurel in front of snowy mountains: balls of little cup flowers over rings of glossy leaves
     for px, py, w in ((180, 70, 260), (480, 40, 300)):
-        m = c.polygon([(px - w, 330), (px, py), (px + w, 330)])
+        c.polygon([(px - w, 330), (px, py), (px + w, 330)])
         c.line([(px - w * 0.28, py + (330 - py) * 0.28), (px - w * 0.1, py + (330 - py) * 0.2),
                 (px + w * 0.05, py + (330 - py) * 0.3), (px + w * 0.28, py + (330 - py) * 0.28)])
     sc.ground(c, 330, wave=3)

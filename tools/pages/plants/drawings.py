@@ -9,8 +9,8 @@ from dino import scenery
 from . import book
 from . import scenes as sc
 from dino.svgkit import Canvas, catmull
-from .parts import (stem, leaf, maple_leaf, petal, flower_head, bell, trumpet, cone_tree, crown,
-                    trunk, pot, floret_head, chord, palmate_leaf, frond, _pt, _dir)
+from .parts import (stem, leaf, maple_leaf, petal, flower_head, trumpet, cone_tree, crown,
+                    trunk, pot, floret_head, chord, _pt, _dir)
 
 G = 405   # ground line
 
