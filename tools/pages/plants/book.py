@@ -73,10 +73,10 @@ def snowflak(c):
         c.ellipse(hx, ty + 4, 9, 12)
         bell(c, (hx, ty + 14), -90 + (hx - tx) * 0.4, 78 * s, 34 * s, lips=3)
         for k in (-1, 0, 1):
-            px, py = _pt((hx, ty + 14), -90 + (hx - tx) * 0.4, 78 * s * (0.88 if k else 0.96))
+            px, py = _pt((hx, ty + 14), -90 + (hx - tx) * 0.4, 78 * s * 0.72)
             ang = math.radians(-90 + (hx - tx) * 0.4)
             nx, ny = math.sin(ang), math.cos(ang)
-            c.dot(px + nx * k * 24 * s, py + ny * k * 24 * s, 4.5)
+            c.dot(px + nx * k * 17 * s, py + ny * k * 17 * s, 4.5)
     sc.ground(c, G, wave=9, phase=1.0)
     for x in (90, 560):
         c.shape([(x - 70, G + 30), (x - 40, G - 12), (x, G - 22), (x + 40, G - 12), (x + 70, G + 30)])
@@ -94,8 +94,8 @@ def bluebell(c):
         top = (x + lean * 140, G - h * 0.85)
         pts = [(x, G + 12), (x + lean * 10, G - h * 0.6), (x + lean * 50, G - h), top]
         stem(c, pts, 4)
-        for k in range(5 if h > 220 else 4):
-            t = 0.42 + 0.13 * k
+        for k in range(4):
+            t = 0.45 + 0.16 * k
             p = _along(pts, t)
             s = 1.0 - 0.1 * k
             bell(c, (p[0] + lean * 4, p[1] + 6), -90 + lean * 25, 62 * s, 25 * s, lips=3)
@@ -255,10 +255,9 @@ def leafy_pad(c, cx, cy, rx, ry, points=22):
 
 
 def hand_leaf(c, base, size, angle=90, lobes=7, spread=250):
-    """A Japanese maple leaf: seven slim pointed lobes fanned round a short stalk."""
+    """A Japanese maple leaf: seven slim pointed lobes fanned round its base."""
     step = spread / (lobes - 1)
     mid = (lobes - 1) / 2
-    c.tube([(*_pt(base, angle + 180, size * 0.45), 3, 3), (*base, 3.5, 3.5)])
     pts = []
     for i in range(lobes):
         a = angle - spread / 2 + step * i
@@ -278,9 +277,9 @@ def japanese(c):
     hand_leaf(c, (560, 418), 46, angle=95)
     c.tube([(55, 340, 30, 30), (75, 220, 20, 20), (125, 95, 13, 13), (330, 60, 9, 9), (560, 90, 6, 6)])
     c.tube([(95, 170, 8, 8), (170, 190, 6, 6), (230, 230, 4, 4)])
-    for (lx, ly), size, ang in (((180, 78), 84, -75), ((300, 66), 90, -95), ((420, 72), 86, -105),
-                                ((540, 88), 80, -70), ((230, 230), 80, -95)):
-        hand_leaf(c, _pt((lx, ly), ang, size * 0.45), size, angle=ang)
+    for (lx, ly), size, ang in (((175, 80), 74, -80), ((305, 66), 80, -95), ((435, 73), 76, -100),
+                                ((560, 90), 70, -80), ((230, 230), 76, -95)):
+        hand_leaf(c, _pt((lx, ly), ang, size * 0.22), size, angle=ang)
     hand_leaf(c, (420, 290), 62, angle=60)
 
 

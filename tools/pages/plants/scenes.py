@@ -293,9 +293,9 @@ def ice_crystal(c, x, y, r):
 
         def P(t, o):
             return (x + ux * r * t + nx * o, y + uy * r * t + ny * o)
-        pts += [P(0.25, -w), P(0.55, -w), P(0.62, -r * 0.28), P(0.74, -r * 0.26), P(0.66, -w),
-                P(0.98, -w * 0.8), P(1.05, 0), P(0.98, w * 0.8), P(0.66, w), P(0.74, r * 0.26),
-                P(0.62, r * 0.28), P(0.55, w), P(0.25, w)]
+        pts += [P(0.25, -w), P(0.6, -w), P(0.68, -r * 0.23), P(0.8, -r * 0.21), P(0.72, -w),
+                P(0.98, -w * 0.8), P(1.05, 0), P(0.98, w * 0.8), P(0.72, w), P(0.8, r * 0.21),
+                P(0.68, r * 0.23), P(0.6, w), P(0.25, w)]
         # the notch between this arm and the next
     c.polygon(pts)
 
