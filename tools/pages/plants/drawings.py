@@ -400,8 +400,8 @@ def giantseq(c):
 
 def redmaple(c):
     garden(c, sun=None, clouds=((560, 60),))
-    crown(c, 240, 175, 165, 125, bumps=11)
     trunk(c, (250, G), 190, 18, [(0.75, 130, 70, 9), (0.8, 50, 70, 9)])
+    crown(c, 240, 175, 165, 125, bumps=11)      # over the branches: no bare fork inside the leaves
     for x, y, s, a in ((520, 170, 95, 105), (555, 320, 80, 75), (450, 330, 85, 120)):
         maple_leaf(c, (x, y + 40), s, a)
 
