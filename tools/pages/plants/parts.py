@@ -6,7 +6,6 @@ painted back to front). Angles are in degrees, 0 = right, 90 = up.
 import math
 
 
-
 def _dir(angle):
     a = math.radians(angle)
     return math.cos(a), -math.sin(a)
@@ -260,7 +259,7 @@ def maple_leaf(c, base, size, angle=90):
 
 
 def floret_head(c, center, rx, ry, bands=2, bumps=9, seed=0.0):
-    """A head of tiny florets (clover, alfalfa, goldenrod, redbud) as one scalloped
+    """A head of tiny florets (clover) as one scalloped
     outline cut into a few wavy bands: big enough areas for a child to fill."""
     cx, cy = center
     pts = []
@@ -281,50 +280,3 @@ def floret_head(c, center, rx, ry, bands=2, bumps=9, seed=0.0):
             wave.append((a[0] + (b[0] - a[0]) * u, a[1] + (b[1] - a[1]) * u - lift))
         c.line(wave, smooth=True)
     return outline
-
-
-def palmate_leaf(c, base, size, angle=90, lobes=7, spread=250):
-    """A hand-shaped leaf (Japanese maple): broad pointed lobes joined for half
-    their length, fanned round the stalk, a vein from the stalk to every tip."""
-    step = spread / (lobes - 1)
-    mid = (lobes - 1) / 2
-    pts, tips = [], []
-    for i in range(lobes):
-        a = angle - spread / 2 + step * i
-        L = size * (1.0 - 0.4 * abs(i - mid) / mid)
-        tip = _pt(base, a, L)
-        tips.append(tip)
-        pts += [_pt(base, a - step * 0.36, L * 0.62), _pt(base, a - step * 0.2, L * 0.86), tip,
-                _pt(base, a + step * 0.2, L * 0.86), _pt(base, a + step * 0.36, L * 0.62)]
-        if i < lobes - 1:
-            pts.append(_pt(base, a + step / 2, size * 0.5))
-    pts.append(_pt(base, angle + 180, size * 0.06))
-    down = angle + 180
-    stalk = [_pt(_pt(base, down, size * 0.05), down + 90, 2.5), _pt(_pt(base, down, size * 0.45), down + 90, 1.8),
-             _pt(_pt(base, down, size * 0.45), down - 90, 1.8), _pt(_pt(base, down, size * 0.05), down - 90, 2.5)]
-    c.polygon(stalk, fill="#000")
-    c.polygon(pts)
-    for tip in tips:
-        c.line([base, tip])
-
-
-def frond(c, base, length, angle, bend=0.0, pairs=8, pinna=62):
-    """A fern frond: a curving midrib with paired pinnae shrinking towards the tip."""
-    a0 = math.radians(angle)
-    ux, uy = math.cos(a0), -math.sin(a0)
-    nx, ny = -uy, ux
-
-    def at(t):
-        off = bend * length * t * t
-        return (base[0] + ux * length * t + nx * off, base[1] + uy * length * t + ny * off)
-
-    def heading(t):
-        p, q = at(max(0.0, t - 0.01)), at(min(1.0, t + 0.01))
-        return math.degrees(math.atan2(-(q[1] - p[1]), q[0] - p[0]))
-
-    for i in range(pairs):
-        t = 0.2 + 0.76 * i / (pairs - 1)
-        L = pinna * (1.0 - 0.65 * i / pairs)
-        for side in (1, -1):
-            leaf(c, at(t), L, heading(t) + side * 55, L * 0.24, kind="lance", vein=False)
-    stem(c, [at(t / 10) for t in range(0, 11)], w=3.5, tip_w=1.5)
