@@ -1,4 +1,5 @@
 """Edition 5: the alphabet train. Every page shows its picture beside its big hollow letter."""
+from alpha5 import alpha_page, own_page
 from compose import Page, drop_free, letter, oc, own, sym
 
 LETTER_BOX = (14, 70, 190, 320)
@@ -38,10 +39,11 @@ PAGES = [
     alpha("ghost.co5", "ghost", "G", [sym(0x1F47B)], thick=30),
     alpha("hippo.co5", "hippo in the water", "H", [own("hippo.svg", box=(220, 100, 426, 300))], scene="scene_waves.svg"),
     alpha("horse.co5", "horse", "H", [own("horse.svg")]),
-    alpha("iron_ar.co5", "clothes iron", "I", [oc("tools/ferro_da_stiro_architett_01.svg")],
-          note="iron_ar: a clothes iron"),
+    alpha_page("iron_ar.co5", "clothes iron on an ironing board", "I", "e5_iron_ar.svg",
+               note="iron_ar: a clothes iron standing flat on its board, with a puff of steam and its plug"),
     alpha("insect.co5", "insect (bee)", "I", [own("bee.svg")]),
-    alpha("jackal.co5", "jackal", "J", [own("jackal.svg")]),
+    alpha_page("jackal.co5", "jackal, a wild dog", "J", "e5_jackal.svg",
+               note="jackal: sitting, with tall ears, a long muzzle and a bushy tail"),
     alpha("jewels.co5", "jewels", "J", [own("jewels.svg")]),
     alpha("kangaroo.co5", "kangaroo", "K", [own("kangaroo.svg")]),
     alpha("king.co5", "king", "K", [oc("people/card_figure_king_nicu_r.svg")]),
@@ -89,7 +91,6 @@ DROP_FREE = {
     "clown.co5": 40,
     "dinosaur.co5": 40,
     "goat.co5": 70,
-    "iron_ar.co5": 70,
     "mouse.co5": 70,
     "owl.co5": 40,
     "penguin.co5": 40,
