@@ -2,16 +2,20 @@
 beside it, put together as one SVG so the page is rendered as clean line art.
 
 A picture is a standalone SVG in tools/pages/art (e5_*.svg) with a viewBox; it is fitted,
-centred, into its box on the page. The capital is DejaVu Sans Bold, white inside a round
-outline, scaled to fill its box.
+centred, into its box on the page and rendered as clean line art. The capital is the same
+hollow DejaVu Sans Bold letter as on the book's other pages, traced the same way, so every
+letter of the book looks alike (and its sharp inner corners are tidied as there).
 """
 import os
 import re
 
 from PIL import ImageFont
 
+import compose
+import convert
 from compose import ART
-from recipe import LineArt, Recipe
+from dino import raster
+from recipe import Recipe
 
 FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 LETTER_BOX = (14, 70, 190, 320)
@@ -51,11 +55,26 @@ def page_svg(letters, pictures):
             '<rect width="660" height="460" fill="#ffffff"/>%s</svg>' % "".join(parts))
 
 
+class LetterArt:
+    """A letter page: the traced capital(s) joined with our clean line art."""
+
+    def __init__(self, letters, pictures):
+        self.letters, self.pictures = letters, pictures
+        self.svg = page_svg(letters, pictures)
+
+    def lines(self):
+        canvas = convert.blank_canvas()
+        for ch, (x, y, w, h) in self.letters:
+            canvas = convert.paste(canvas, convert.render_fitted(compose.letter_svg(ch), w, h), x, y)
+        letter = convert.rgba_to_lines(canvas)
+        return raster.tidy(letter | raster.render(page_svg([], self.pictures)))
+
+
 def own_page(name, subject, letters, pictures, note=""):
     """A recipe for a page drawn wholly by us."""
     sources = "; ".join("own drawing: tools/pages/art/" + ref for ref, _ in pictures)
     return Recipe(name, subject, sources, "same as the program", "own drawing",
-                  lambda: LineArt(page_svg(letters, pictures)), note=note)
+                  lambda: LetterArt(letters, pictures), note=note)
 
 
 def alpha_page(name, subject, ch, ref, note=""):
