@@ -268,7 +268,7 @@ const char* const kPictureNames[kEditionCount][kPageCount] = {
         "W is for Witch",
         "W is for Wings",
         "X is for X-ray",
-        "Z is for Zipper",
+        "Y for Yo-yo, Z for Zipper",
         "Caboose",
     },
 };

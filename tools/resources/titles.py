@@ -48,9 +48,15 @@ FULL_WORDS = {
 }
 
 
+# The alphabet's last letter page holds two letters, so its name gives both words.
+TWO_LETTERS = {"zip_xyz": "Y for Yo-yo, Z for Zipper"}
+
+
 def display_name(page_name, edition):
     """The words shown for a page: the file's stem written out in full, capitalised."""
     s = stem(page_name).lower()
+    if edition == 5 and s in TWO_LETTERS:
+        return TWO_LETTERS[s]
     words = FULL_WORDS.get(s, s.replace("_", " "))
     words = words[0].upper() + words[1:]
     if edition == 5 and s not in ("a_train", "caboose"):
