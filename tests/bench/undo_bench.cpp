@@ -66,8 +66,8 @@ bool LoadPage(const std::string& path) {
 // The step a change makes, as the program records it; its size in bytes.
 template <typename Change>
 size_t Record(PageHistory& history, Change change) {
-    const size_t before = history.BytesUsed();
     history.BeginChange(page.data(), page.size(), PageIsClean(gPageImage));
+    const size_t before = history.BytesUsed();  // the copy of the page is taken now
     change();
     history.CommitChange(page.data(), page.size(), PageIsClean(gPageImage));
     return history.BytesUsed() - before;
