@@ -10,6 +10,7 @@
 #include "app/screen_draw.h"
 #include "app/startup.h"
 #include "app/surface.h"
+#include "app/undo.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/print.h"
 #include "dialogs/print_option.h"
@@ -143,6 +144,7 @@ LRESULT OnChar(HWND window, WPARAM character) {
 }
 
 LRESULT OnKeyDown(HWND window, WPARAM key) {
+    if (OnUndoKey(key)) return 0;
     const bool colouring = gScreen.screenPhase == PHASE_COLOURING;
     switch (key) {
     case VK_RETURN:
@@ -188,6 +190,7 @@ LRESULT OnSwatch(int id) {
 void QuitProgram(HWND window) {
     StopMusic();
     SaveCurrentPage();
+    EndPageHistory();
     DestroyWindow(window);
 }
 

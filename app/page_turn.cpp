@@ -6,6 +6,7 @@
 #include "app/page_files.h"
 #include "app/painting.h"
 #include "app/screen_draw.h"
+#include "app/undo.h"
 #include "editions/edition.h"
 #include "page/draw.h"
 #include "support/scoped_gdi.h"
@@ -16,6 +17,7 @@ LRESULT TurnPage(HWND window, int step) {
     if (PaintingBusy()) return 0;
     const int left = gScreen.pageIndex;
     SavePageOrSay(PageName(left));
+    EndPageHistory();
     int index = left;
     for (;;) {
         index = (index + step + kPageCount) % kPageCount;

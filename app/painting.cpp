@@ -9,6 +9,7 @@
 #include "app/input.h"
 #include "app/random.h"
 #include "app/screen_draw.h"
+#include "app/undo.h"
 #include "page/draw.h"
 #include "page/fill.h"
 #include "page/page_image.h"
@@ -91,11 +92,13 @@ LRESULT OnPageClick(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const uint8_t colour = uint8_t(gScreen.selectedSwatchId - ID_SWATCH_FIRST + 1);
     if (pixel == 0 || pixel == colour) return 0;
 
+    BeginPageChange();
     BeginLongAction();
     WindowWalkHost host;
     FillRegion(host, x, y, colour);
     EndLongAction();
     SetPageClean(gPageImage, false);
+    EndPageChange();
     SettleAfterLongAction(window);
     return 0;
 }
@@ -106,11 +109,13 @@ LRESULT OnClearPage(HWND window) {
         SetFocus(window);  // a click on Clear left the focus on the button
         return 0;
     }
+    BeginPageChange();
     BeginLongAction();
     WindowWalkHost host;
     ClearWave(host);
     EndLongAction();
     SetPageClean(gPageImage, true);
+    EndPageChange();
     SettleAfterLongAction(window);
     return 0;
 }

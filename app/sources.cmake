@@ -17,5 +17,6 @@ list(APPEND TW_WIN32_SOURCES
   app/startup.cpp
   app/surface.cpp
   app/text.cpp
+  app/undo.cpp
   app/wine_renderer.cpp
 )

@@ -127,6 +127,11 @@ target_sources(walk_pace_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
 target_link_libraries(walk_pace_wbench PRIVATE gdi32 user32 psapi)
 add_dependencies(walk_pace_wbench tintwell)
 
+# The undo benchmark times Ctrl+Z on the real program as the end-to-end tests drive it.
+target_sources(undo_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
+target_link_libraries(undo_wbench PRIVATE gdi32 user32)
+add_dependencies(undo_wbench tintwell)
+
 # The idle benchmark starts the real program and plays edition 1's song of the source tree.
 target_sources(idle_wbench PRIVATE ${TW_E2E_SUPPORT} ${TW_TESTDATA})
 target_compile_definitions(idle_wbench PRIVATE TW_SOURCE_DIR="${TW_ROOT}")

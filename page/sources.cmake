@@ -11,4 +11,5 @@ list(APPEND TW_WIN32_SOURCES
 list(APPEND TW_PORTABLE_SOURCES
   page/point_queue.cpp
   page/fill.cpp
+  page/history.cpp
 )

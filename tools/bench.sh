@@ -61,7 +61,7 @@ echo
 echo "| Figure | Measured | Target |"
 echo "|---|---|---|"
 # The rows in a fixed order: start-up first, the soak last.
-for name in startup page walk_pace fill midi timer idle dialog print soak; do
+for name in startup page walk_pace fill undo midi timer idle dialog print soak; do
   for file in "$rows"/*"$name"*; do
     [ -f "$file" ] && cat "$file" && rm "$file"
   done
