@@ -118,6 +118,7 @@
 #define IDS_PAGE_MISSING 8
 #define IDS_ALL_PAGES_MISSING 9
 #define IDS_PAGE_NOT_SAVED 10
+#define IDS_PAGES_NOT_FOUND 11
 
 // The interface timer and the main window's private messages (WM_USER + 1000, + 1002).
 #define TIMER_ID_UI 1

@@ -6,6 +6,7 @@
 #include "app/ids.h"
 #include "app/input.h"
 #include "app/page_files.h"
+#include "app/page_folder.h"
 #include "app/painting.h"
 #include "app/screen_draw.h"
 #include "app/startup.h"
@@ -40,8 +41,14 @@ void SaveCurrentPage(bool quietly = false) {
 }
 
 // The first page that loads, from the current index upward. False when none
-// does: the program has then been shut down.
+// does: the program has then been shut down. A folder without any page file is
+// one cause, told once, not once for each of the fifty pages.
 bool LoadFirstPage() {
+    if (!AnyPageFileHere()) {
+        SayNoPagesFound();
+        ShutdownApp(hwndMain);
+        return false;
+    }
     while (!LoadPage(PageName(gScreen.pageIndex))) {
         if (gScreen.pageIndex == kPageCount - 1) {
             ShowProgramBox(IDS_ALL_PAGES_MISSING, MB_OK);

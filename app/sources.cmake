@@ -10,6 +10,7 @@ list(APPEND TW_WIN32_SOURCES
   app/input.cpp
   app/mainwnd.cpp
   app/page_files.cpp
+  app/page_folder.cpp
   app/page_turn.cpp
   app/painting.cpp
   app/random_win32.cpp

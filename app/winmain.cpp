@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "app/globals.h"
+#include "app/page_folder.h"
 #include "app/startup.h"
 #include "editions/edition.h"
 #include "sound/music.h"
@@ -14,6 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         }
         return -1;
     }
+    ChoosePageFolder();
     ResetScreenState();
     RegisterMainClass(instance);
     if (!InitInstance(instance, showCommand)) return 0;

@@ -10,7 +10,7 @@ set(TW_LINK_OPTIONS -static -static-libgcc -static-libstdc++)
 
 add_library(tintwell_core STATIC ${TW_PORTABLE_SOURCES} ${TW_WIN32_SOURCES})
 target_include_directories(tintwell_core PUBLIC ${TW_ROOT})
-target_link_libraries(tintwell_core PUBLIC gdi32 user32 winmm comdlg32 advapi32 kernel32)
+target_link_libraries(tintwell_core PUBLIC gdi32 user32 winmm comdlg32 advapi32 shell32 kernel32)
 
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${TW_ROOT}")
 file(GLOB_RECURSE TW_RESOURCE_FILES CONFIGURE_DEPENDS

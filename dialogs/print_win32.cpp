@@ -13,8 +13,10 @@
 #include "support/gmem.h"
 #include "support/scoped_gdi.h"
 
+#ifndef _WIN64  // the 32-bit records the programs are built with
 static_assert(sizeof(PRINTDLGA) == 66, "the print dialog record is 66 bytes");
 static_assert(sizeof(DOCINFOA) == 20, "the document record is 20 bytes");
+#endif
 
 namespace {
 

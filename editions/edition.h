@@ -2,6 +2,7 @@
 // apart from a few pictures in the resources.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 constexpr int kEditionCount = 5;
@@ -28,3 +29,8 @@ extern const EditionInfo& gEdition;
 
 // Convenience: the page file names of the built edition.
 inline const char* PageName(int index) { return gEdition.pageNames[index]; }
+
+// The edition's folder under Documents\Tintwell, where the installers put its pages:
+// the About heading with ": " written as " - " (Windows allows no colon in a name).
+// False when it does not fit in size bytes.
+bool EditionFolderName(const EditionInfo& edition, char* out, size_t size);

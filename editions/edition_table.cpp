@@ -69,3 +69,17 @@ const EditionInfo kEditions[kEditionCount] = {
          "witch.co5", "wings.co5", "xray_xyz.co5", "zip_xyz.co5", "caboose.co5",
      }},
 };
+
+bool EditionFolderName(const EditionInfo& edition, char* out, size_t size) {
+    size_t n = 0;
+    for (const char* c = edition.aboutHeading; *c; ++c) {
+        const bool colon = c[0] == ':' && c[1] == ' ';
+        const char* piece = colon ? " -" : c;
+        const size_t length = colon ? 2 : 1;
+        if (n + length >= size) return false;
+        for (size_t i = 0; i < length; ++i) out[n++] = piece[i];
+    }
+    if (n >= size) return false;
+    out[n] = '\0';
+    return true;
+}

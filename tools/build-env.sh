@@ -3,6 +3,20 @@
 # that is shown only when something fails.
 tw_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# win_arch: the processor the Windows build is made for. The programs are 32-bit
+# (i686); a machine whose kernel cannot run 32-bit programs cannot run them under
+# Wine either, so there the tests run a 64-bit build (x86_64) of the same sources.
+# TW_WIN_ARCH=i686 or x86_64 chooses; tools/release.sh always builds i686.
+win_arch() {
+  if [ -n "${TW_WIN_ARCH:-}" ]; then
+    echo "$TW_WIN_ARCH"
+  elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo i686
+  else
+    echo x86_64
+  fi
+}
+
 # build_tree KIND DIR [cmake arguments...]: configure (once) and build one tree.
 # KIND is win32 (the five programs and the tests run under Wine) or native (the
 # portable logic built for this machine).
@@ -10,7 +24,17 @@ build_tree() {
   local kind=$1 dir=$2
   shift 2
   local args=(-S "$tw_root" -B "$dir" -G Ninja "$@")
-  [ "$kind" = win32 ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$tw_root/cmake/mingw-i686.cmake")
+  if [ "$kind" = win32 ]; then
+    local arch toolchain
+    arch=$(win_arch)
+    toolchain=$tw_root/cmake/mingw-$arch.cmake
+    [ "$arch" = i686 ] || echo "build: this machine cannot run 32-bit programs: the Windows build in $dir is $arch (the release is always i686)"
+    # A tree configured for the other processor is made again from scratch.
+    if [ -f "$dir/CMakeCache.txt" ] && ! grep -q "^CMAKE_TOOLCHAIN_FILE:.*=$toolchain\$" "$dir/CMakeCache.txt"; then
+      rm -rf "$dir"
+    fi
+    args+=(-DCMAKE_TOOLCHAIN_FILE="$toolchain")
+  fi
   mkdir -p "$dir"
   local log=$dir/build.log
   if [ -f "$dir/build.ninja" ]; then

@@ -7,7 +7,11 @@
 # Usage: tools/release.sh
 set -euo pipefail
 source "$(dirname "$0")/build-env.sh"
-enter_tree win32
+enter_tree
+# The release is always 32-bit; where the tests' Windows build is 64-bit it has a tree of its own.
+win=$build/win32
+[ "$(win_arch)" = i686 ] || win=$build/win32-i686
+TW_WIN_ARCH=i686 build_tree win32 "$win"
 
 dist=$tw_root/dist
 stage=$build/release-stage
@@ -16,7 +20,7 @@ mkdir -p "$dist"
 py=/usr/bin/python3
 
 echo "release: laying out the programs, pages and songs, and writing the five zips"
-$py tools/release/stage.py "$build/win32" "$stage" "$dist"
+$py tools/release/stage.py "$win" "$stage" "$dist"
 
 echo "release: drawing the colouring books (ten PDFs, about a minute)"
 for n in 1 2 3 4 5; do

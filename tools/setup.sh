@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ clang ninja-build git
   g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine32:i386 wine64
   libxrandr2:i386 libxi6:i386 libxrender1:i386 libxcursor1:i386
   libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 libgl1:i386

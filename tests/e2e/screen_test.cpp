@@ -214,30 +214,6 @@ TEST(PageSearch, MissingFirstPagesAreReportedAndTheFirstGoodPageOpens) {
     EXPECT_EQ(testdata::ReadBytes(s.PagePath(2)).size(), 304678u) << "page 2 was the page saved";
 }
 
-TEST(PageSearch, NoPageAtAllEndsTheProgramAfterSayingSo) {
-    std::vector<int> all;
-    for (int i = 0; i < 50; ++i) all.push_back(i);
-    Session s(1, all);
-    ASSERT_NE(s.WaitForIntroButton(), nullptr);
-    Activate(s.window());
-    PressKey(VK_RETURN);
-    int missingBoxes = 0;
-    for (;;) {
-        HWND box = WaitForMessageBox(s.program().id(), "Tintwell", 10000);
-        ASSERT_NE(box, nullptr) << "after " << missingBoxes << " boxes";
-        const std::string text = MessageBoxText(box);
-        AnswerBox(box, IDOK);
-        WaitUntil([&] { return !IsWindow(box); }, 3000);
-        if (text.find("is missing") == std::string::npos) {
-            EXPECT_EQ(text, "All of the coloring book pages are missing or damaged. The program is unusable.");
-            break;
-        }
-        ++missingBoxes;
-    }
-    EXPECT_EQ(missingBoxes, 50);
-    EXPECT_EQ(s.program().WaitForExit(10000), 0u);
-}
-
 TEST(QuitKey, ShowsThePressAndSavesThePage) {
     Session s;
     ASSERT_TRUE(s.DismissIntro());

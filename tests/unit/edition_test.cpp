@@ -56,3 +56,18 @@ TEST(EditionTable, TheBuiltEditionIsOneOfTheFive) {
     EXPECT_GE(&gEdition, &kEditions[0]);
     EXPECT_LE(&gEdition, &kEditions[4]);
 }
+
+// The folders the installers make under Documents\Tintwell (tools/release/names.py).
+TEST(EditionTable, FolderNamesAreTheInstallersAndNeverOverrunTheBuffer) {
+    char name[32];
+    ASSERT_TRUE(EditionFolderName(kEditions[0], name, sizeof name));
+    EXPECT_STREQ(name, "Tintwell");
+    ASSERT_TRUE(EditionFolderName(kEditions[1], name, sizeof name));
+    EXPECT_STREQ(name, "Tintwell 2 - Dinosaurs");
+    ASSERT_TRUE(EditionFolderName(kEditions[4], name, sizeof name));
+    EXPECT_STREQ(name, "Tintwell 5 - Alphabet Train");
+    char exact[28];  // 27 characters and the terminator
+    EXPECT_TRUE(EditionFolderName(kEditions[4], exact, sizeof exact));
+    EXPECT_FALSE(EditionFolderName(kEditions[4], exact, sizeof exact - 1));
+    EXPECT_FALSE(EditionFolderName(kEditions[1], name, 3));
+}

@@ -25,7 +25,7 @@ TEST(StringTable, AllTextsOfTheTable) {
     EXPECT_STREQ(LoadText(8, 0), "The file %s is missing.");
     EXPECT_STREQ(LoadText(9, 0),
                  "All of the coloring book pages are missing or damaged. The program is unusable.");
-    EXPECT_STREQ(LoadText(11, 0), "");  // no such text
+    EXPECT_STREQ(LoadText(12, 0), "");  // no such text
 }
 
 TEST(StringTable, TwoSlotsKeepTextAndCaptionApart) {
