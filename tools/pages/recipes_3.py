@@ -1,5 +1,7 @@
 """Edition 3: fifty animals."""
+from animals3 import pages as drawn
 from compose import Page, drop_free, oc, own, sym
+from recipe import LineArt, Recipe
 
 MEADOW = (110, 96, 440, 300)     # subject box above the meadow's ground
 SEA = (120, 110, 420, 262)
@@ -90,4 +92,14 @@ DROP_FREE = {
     "SQUIRREL.CO3": 70,
     "WOLF.CO3": 40,
 }
-drop_free(PAGES, DROP_FREE)
+
+
+def _drawn(stem):
+    title, draw, note = drawn.PAGES[stem]
+    return Recipe(stem + ".CO3", title, "own drawing: tools/pages/animals3/pages.py (%s)" % draw.__name__,
+                  "same as the program", "own drawing", lambda: LineArt(draw()), note)
+
+
+# Pages redrawn as our own line art, each with its own scenery, replace their composed recipes.
+PAGES = [_drawn(p.name[:-4]) if p.name[:-4] in drawn.PAGES else p for p in PAGES]
+drop_free([p for p in PAGES if isinstance(p, Page)], DROP_FREE)
