@@ -260,3 +260,10 @@ def clipped(shape_d, content):
 def group(transform, *parts, k=1.0):
     """Parts drawn under a transform that scales by k, with the outline kept at STROKE."""
     return '<g transform="%s" stroke-width="%g">%s</g>' % (transform, STROKE / k, "".join(parts))
+
+
+def scene(*parts):
+    """A scenery drawing for a composed page (no paper backdrop: the art is laid over it)."""
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">'
+            '<g fill="#ffffff" stroke="#000000" stroke-width="%d" stroke-linejoin="round" '
+            'stroke-linecap="round">%s</g></svg>' % (W, H, W, H, STROKE, "".join(parts)))

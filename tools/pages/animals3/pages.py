@@ -1,6 +1,8 @@
 """The redrawn animal pages of edition 3: each function returns the page's SVG text.
 
 PAGES maps a page stem to (title, drawing function, note for CHOICES.tsv)."""
+from . import scenes
+from .embed import embed
 from .kit import (clipped, group, bubble, circle, cloud, dot, ellipse, eye, flower, ground, hill, line, moon, mountain,
                   open_smile, p, page, pine, reed, rock, round_tree, seaweed, shell, smile, star,
                   stem_flower, sun, tubes, tuft, bush, water, wave_line)
@@ -240,7 +242,7 @@ def bird():
         ellipse(560, 290, 30, 14, -30), ellipse(608, 300, 28, 13, 10),         ellipse(210, 372, 28, 12, 20),
         tubes(("M300 300 L296 334", 9), ("M346 300 L348 330", 9)),
         ellipse(286, 338, 16, 7), ellipse(352, 334, 16, 7),
-        p("M232 230 L118 300 L132 318 L150 308 L156 326 L250 264Z"),
+        p("M240 214 L136 146 L122 166 L138 172 L128 190 L236 262Z"),
         ellipse(320, 240, 124, 88, -12),
         p("M236 214 C280 180 350 196 360 244 C330 286 270 284 236 214Z"),
         circle(420, 160, 62),
@@ -454,24 +456,29 @@ def kangaroo():
 
 def hippo():
     friend = (ellipse(454, 158, 14, 6) + ellipse(430, 160, 26, 18) + p("M406 158 L386 150 L392 168Z") +
-              eye(440, 154, 5, (0.1, 0)))
-    return page(
-        sun(90, 60, 28), cloud(540, 70, 0.8),
-        p("M-20 280 C100 270 200 280 660 275 L680 500 L-20 500Z"),
-        round_tree(600, 276, 150, 100),
-        tubes(("M300 320 L300 400", 48), ("M500 320 L504 400", 48)),
+              circle(440, 154, 7) + dot(442, 154, 4))
+    k = 1.22
+    beast = group("translate(-80 -70) scale(%g)" % k,
+        tubes(("M300 320 L300 520", 48), ("M500 320 L504 520", 48), k=k),
         ellipse(390, 270, 164, 96),
-        tubes(("M350 330 L350 400", 50), ("M540 320 L544 400", 50)),
+        tubes(("M350 330 L350 520", 50), ("M540 320 L544 520", 50), k=k),
         ellipse(432, 176, 8, 6), friend,
-        tubes(("M556 250 Q572 270 568 290", 10)),
-        ellipse(214, 206, 14, 12, -20), ellipse(262, 200, 14, 12, 20),
-        ellipse(214, 262, 74, 66),
-        ellipse(150, 294, 70, 52),
-        ellipse(118, 262, 9, 6), ellipse(160, 258, 9, 6),
-        open_smile(148, 304, 90, 18),
-        eye(194, 222, 18, (0, 1)), eye(238, 220, 18, (0, 1)),
-        p(wave_line(380, 7, 90) + " L680 500 L-20 500Z"),
-        ellipse(90, 420, 60, 16), ellipse(500, 430, 56, 15), line("M280 420 q14 -6 28 0 M360 446 q14 -6 28 0"),
+        tubes(("M556 250 Q572 270 568 290", 10), k=k),
+        ellipse(262, 178, 14, 11, 30),
+        p("M140 160 C180 190 222 232 250 276 L272 284 C220 292 160 294 122 292 C120 250 124 200 140 160Z"),
+        ellipse(196, 286, 50, 14),
+        p("M146 164 L156 202 L168 178Z"), p("M126 292 L136 260 L148 292Z"),
+        p("M290 272 C230 286 170 290 124 290 C96 290 92 332 120 338 C186 346 250 342 300 324Z"),
+        p("M304 250 C292 186 250 138 190 100 C160 80 124 76 112 96 C100 116 112 140 140 160 C180 190 222 232 250 276Z"),
+        ellipse(124, 96, 8, 5, 40), ellipse(146, 86, 8, 5, 40),
+        eye(232, 150, 16, (-1, 0.3)), k=k)
+    return page(
+        sun(590, 60, 28), cloud(300, 60, 0.7),
+        p(wave_line(250, 6, 100) + " L680 500 L-20 500Z"),
+        ground([(150, 330), (380, 336), (560, 328)]),
+        line("M30 280 q14 -6 28 0 M600 290 q14 -6 28 0"),
+        reed(630, 336, 170), reed(606, 336, 120),
+        beast,
     )
 
 
@@ -640,6 +647,37 @@ def sand_dollar():
     )
 
 
+def _kept(art, box, scenery, extra, drop=()):
+    """A page with one of our older drawings (art) on new scenery, with pupils and a mouth added."""
+    return lambda: page(*scenery(), embed(art, box, extra, drop))
+
+
+def _pupils(*eyes):
+    """Pupils resting on the rim of the drawing's eyes [(x, y, r, dx, dy)] (drawing units)."""
+    return "".join(dot(x + dx * (r * 0.45), y + dy * (r * 0.45), r * 0.5) for x, y, r, dx, dy in eyes)
+
+
+KEPT = {
+    "CHIPMUNK": ("chipmunk with an acorn", _kept("chipmunk.svg", (150, 80, 360, 350), scenes.forest_floor,
+                 _pupils((128, 110, 12, -0.7, 0.5)) + line("M66 152 Q78 160 90 152")), "a chipmunk sitting up with an acorn by an oak and a tree stump"),
+    "ELEPHANT": ("elephant trumpeting, trunk raised", _kept("elephant.svg", (150, 84, 420, 306), scenes.waterhole,
+                 _pupils((150, 160, 15, -0.7, 0.5)),
+                 ('<path d="M210 454v-14M230 458v-16M250 454v-14M430 454v-14M450 458v-16M470 454v-14" fill="none"/>',)), "an elephant trumpeting by a waterhole, a flat-topped tree behind"),
+    "GIRAFFE": ("giraffe", _kept("giraffe.svg", (262, 6, 360, 416), scenes.tall_tree,
+                _pupils((96, 74, 10, -0.7, 0.5)) + line("M30 94 Q42 102 56 96")), "a giraffe with its long neck beside a tall tree"),
+    "HEDGEHOG": ("hedgehog carrying an apple", _kept("hedgehog.svg", (110, 100, 440, 286), scenes.garden,
+                 _pupils((206, 214, 16, -0.7, 0.5)) + line("M70 296 Q84 306 98 300")), "a hedgehog with an apple on its spines in the garden"),
+    "KIWI": ("kiwi bird striding along", _kept("kiwi_striding.svg", (150, 104, 380, 282), scenes.night_bush,
+             _pupils((156, 122, 11, -0.7, 0.5))), "KIWI: the bird, not the fruit; out at night among ferns"),
+    "LION": ("lion by a big rock", _kept("lion.svg", (70, 96, 520, 330), scenes.savanna_rock,
+             _pupils((122, 134, 11, 0, 1), (178, 134, 11, 0, 1))), "a lion with a big mane standing by a rock"),
+    "PIG": ("pig sitting in the farmyard", _kept("pig_sitting.svg", (170, 40, 320, 340), scenes.farmyard,
+            _pupils((120, 108, 10, -0.7, 0.5)) + line("M98 200 Q112 210 126 200")), "a pig sitting by a mud puddle, a barn behind"),
+    "RHINOCER": ("rhinoceros resting by the river", _kept("rhino_resting.svg", (80, 150, 500, 240), scenes.river_bank,
+                 _pupils((140, 246, 13, -0.7, 0.5)) + line("M36 310 Q50 320 64 312")), "a rhinoceros lying down to rest by the river"),
+}
+
+
 PAGES = {
     "MOUSE": ("mouse with a piece of cheese", mouse, "a mouse with big round ears and a long tail holding cheese by its mouse hole"),
     "LEMMING": ("lemming in the snow", lemming, "a round furry lemming holding a berry in the snow by its burrow"),
@@ -653,7 +691,7 @@ PAGES = {
     "BISON": ("bison on the prairie", bison, "a shaggy bison with horns and a beard on the prairie among flowers"),
     "MUSKOX": ("musk ox in the snow", muskox, "a musk ox facing us in its long shaggy coat, its horns hooked down beside its face, in the snow"),
     "KANGAROO": ("kangaroo with a joey in her pouch", kangaroo, "a kangaroo on her big feet and tail, a joey peeking from the pouch"),
-    "HIPPOPOT": ("hippopotamus in the river", hippo, "a smiling hippo standing in the river with a little bird on its back"),
+    "HIPPOPOT": ("hippopotamus yawning by the river", hippo, "a big hippo yawning wide, teeth and tongue showing, a little bird on its back, the river behind"),
     "ALLIGATO": ("alligator by the river", alligator, "an alligator lying on the riverbank with a toothy smile, water and reeds"),
     "BIRD": ("robin on a branch", bird, "a robin perched on a leafy branch under the sun"),
     "DUCK": ("duck on the pond", duck, "a duck swimming on a pond among cattails and lily pads"),
@@ -672,3 +710,7 @@ PAGES = {
     "SEAHORSE": ("seahorse", seahorse, "a seahorse with a curled tail among seaweed"),
     "CRAB": ("crab on the sea floor", crab, "a smiling crab with big claws and eyes on stalks, seaweed and a shell"),
 }
+
+PAGES.update(KEPT)
+KEPT_ART = {"CHIPMUNK": "chipmunk.svg", "ELEPHANT": "elephant.svg", "GIRAFFE": "giraffe.svg", "HEDGEHOG": "hedgehog.svg",
+            "KIWI": "kiwi_striding.svg", "LION": "lion.svg", "PIG": "pig_sitting.svg", "RHINOCER": "rhino_resting.svg"}
