@@ -15,7 +15,6 @@ PAGES = [
     Page("GRASSHOP.CO3", "grasshopper", [own("grasshopper.svg")]),
     Page("MOLE.CO3", "mole at its molehill", [], scene="mole.svg"),
     Page("RABBIT.CO3", "rabbit", [oc("animals/mammals/coniglio_architetto_fran_01.svg")]),
-    Page("SNAIL.CO3", "snail", [own("snail.svg")]),
     Page("SQUIRREL.CO3", "squirrel", [oc("animals/mammals/cartoon_squirrel_mike_sm1.svg")]),
     ScenePage("TURTLE.CO3", "turtle on the beach", [sym(0x1F422, box=MEADOW, solid=True)], scenery=scenes.beach, thick=30),
     Page("WALRUS.CO3", "walrus swimming, head and tusks out of the water", [own("walrus_swimming.svg", box=(130, 70, 470, 300)),

@@ -23,9 +23,10 @@ def _visible_box(path, vb):
     return vx + cols[0] * k, vy + rows[0] * k, vx + (cols[-1] + 1) * k, vy + (rows[-1] + 1) * k
 
 
-def embed(name, box, extra="", drop=()):
+def embed(name, box, extra="", drop=(), flip=False):
     """The drawing art/name fitted into box (x, y, w, h) of the page, centred, aspect kept;
-    drop lists exact pieces of its text left out (marks that end in open space)."""
+    drop lists exact pieces of its text left out (marks that end in open space); flip mirrors
+    it left to right."""
     path = os.path.join(ART, name)
     with open(path, encoding="utf-8") as f:
         text = f.read()
@@ -41,5 +42,8 @@ def embed(name, box, extra="", drop=()):
     ty = by + (bh - (y1 - y0) * f) / 2 - y0 * f
     # The drawing's own outline weight (5 units) becomes the page's stroke at any scale.
     inner = inner.replace('stroke-width="5"', 'stroke-width="%.3f"' % (STROKE / f))
-    return ('<g transform="translate(%.3f %.3f) scale(%.5f)" stroke-width="%.3f">%s%s</g>'
-            % (tx, ty, f, STROKE / f, inner, extra))
+    sx = f
+    if flip:
+        tx, sx = 2 * bx + bw - tx, -f
+    return ('<g transform="translate(%.3f %.3f) scale(%.5f %.5f)" stroke-width="%.3f">%s%s</g>'
+            % (tx, ty, sx, f, STROKE / f, inner, extra))

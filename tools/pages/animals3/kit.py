@@ -196,8 +196,10 @@ def moon(x, y, r):
 
 
 def hill(x0, x1, y, top):
-    """A round hill from x0 to x1 on baseline y rising to top; closed below the page."""
+    """A round hill from x0 to x1 on baseline y rising to top; closed below the page (its feet
+    run on below the baseline so the ground drawn over them hides them)."""
     m = (x0 + x1) / 2
+    y += 40
     return p("M%g %g C%g %g %g %g %g %g C%g %g %g %g %g %g L%g 500 L%g 500Z" % (
         x0, y, x0 + (m - x0) * 0.4, top, m - (m - x0) * 0.4, top, m, top,
         m + (x1 - m) * 0.4, top, x1 - (x1 - m) * 0.4, y, x1, y, x1, x0))

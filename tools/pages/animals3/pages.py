@@ -29,7 +29,7 @@ def crab():
         water(40, 7, 110),
         ground([(120, 404), (330, 412), (520, 398)]),
         seaweed(22, 404, 180, 30, 1), seaweed(632, 400, 200, 30, -1),
-        shell(270, 414, 1.0), shell(560, 405, 0.8), bubble(600, 90, 12), bubble(620, 140, 8), bubble(40, 100, 10), bubble(70, 150, 14),
+        bubble(600, 90, 12), bubble(620, 140, 8), bubble(40, 100, 10), bubble(70, 150, 14),
         tubes(*legs), tubes(*arms), claw(150, 168, -1.2), claw(510, 168, 1.2), tubes(*stalks),
         eye(290, 172, 22, (0.15, 0.2)), eye(370, 172, 22, (-0.15, 0.2)),
         ellipse(330, 300, 165, 88),
@@ -64,8 +64,8 @@ def fox():
         ground([(150, 414), (320, 412), (500, 416)]),
         round_tree(90, 418, 320, 170), pine(590, 420, 220, 110),
         p("M470 416 v-20 h14 v20z"), p("M452 398 Q477 360 502 398z"),
-        p("M150 430 v-16 h10 v16z"), ellipse(155, 414, 18, 10),
-        ellipse(200, 100, 10, 6, 30), ellipse(470, 90, 10, 6, -30), ellipse(530, 160, 10, 6, 20),
+        p("M150 418 v-26 h16 v26z"), p("M130 394 Q158 352 186 394z"),
+        cloud(430, 80, 0.7),
         p("M410 396 C540 420 620 330 590 240 C580 200 560 170 540 150 C520 190 488 210 496 262 C500 300 470 330 420 344 Z"),
         p("M586 228 C578 196 560 170 540 150 C522 186 494 206 496 240 C530 250 566 246 586 228Z"),
         ellipse(250, 372, 48, 42), ellipse(392, 372, 48, 42),
@@ -90,10 +90,10 @@ def seahorse():
         clipped(fin, line("M400 224 L470 216 M400 244 L470 244 M400 262 L470 272")),
         clipped(body, line("M240 190 Q330 206 420 184 M240 220 Q330 236 420 214 M240 250 Q330 266 420 244 "
                            "M240 280 Q330 296 420 274 M240 310 Q330 326 420 304")),
-        tubes(("M266 118 L180 136", 24), k=1.12),
+        tubes(("M266 122 L192 158", 24), k=1.12),
         p("M280 90 L288 50 L304 70 L318 48 L330 90Z"),
         ellipse(302, 110, 48, 40, -15),
-        eye(298, 102, 14, (-0.25, 0.1)), smile(246, 130, 16, 4), k=1.12)
+        eye(298, 102, 15, (-0.6, 0.5)), smile(240, 136, 14, 4), k=1.12)
     return page(
         water(30, 7, 100),
         ground([(140, 420), (360, 426), (560, 416)]),
@@ -118,8 +118,8 @@ def camel():
     return page(
         sun(560, 80, 34),
         hill(-60, 260, 400, 300), hill(380, 720, 400, 320),
+        mountain([(500, 430), (585, 290), (670, 430)]),
         ground([(100, 412), (330, 420), (560, 410)]),
-        mountain([(500, 414), (585, 290), (670, 414)]),
         tubes(("M488 236 Q505 270 500 310", 10)), ellipse(500, 318, 8, 14),
         tubes(("M430 270 L440 340 L432 418", 22), ("M300 270 L292 340 L300 418", 22)),
         p("M286 220 C292 120 420 120 432 220Z"),
@@ -197,7 +197,6 @@ def cow():
 def horse():
     return page(
         cloud(90, 80, 0.8), cloud(300, 50, 0.6),
-        hill(-80, 300, 360, 280),
         ground([(150, 416), (380, 422), (560, 414)]),
         round_tree(600, 420, 230, 130),
         p("M190 210 C140 220 120 300 140 360 C160 330 170 300 190 280Z"),
@@ -210,27 +209,29 @@ def horse():
         ellipse(492, 128, 62, 32, 32),
         ellipse(528, 156, 28, 22, 32),
         dot(538, 150, 5), eye(476, 106, 11, (0.2, 0.1)), smile(526, 172, 18, 4),
-        line("M198 408 h36 M232 408 h36 M342 408 h36 M370 408 h36"),
     )
 
 
 def goat():
+    k = 1.3
+    beast = group("translate(-110 -92) scale(%g)" % k,
+        tubes(("M420 230 Q444 200 440 186", 12), k=k),
+        tubes(("M290 250 L286 318", 20), ("M400 250 L408 318", 20), k=k),
+        ellipse(350, 230, 100, 48),
+        tubes(("M316 262 L314 318", 22), ("M428 254 L432 318", 22), k=k),
+        p("M268 222 C256 190 246 170 236 150 L270 134 C280 160 292 180 306 206Z"),
+        tubes(("M244 128 Q262 74 312 92", 16), k=k),
+        ellipse(272, 150, 24, 10, 20),
+        p("M212 206 L222 244 L234 210Z"),
+        p("M232 118 C252 116 268 132 264 152 C258 180 230 210 206 214 C190 214 184 200 190 188 C200 160 210 124 232 118Z"),
+        dot(198, 192, 4), eye(236, 146, 15, (-0.7, 0.4)), smile(216, 196, 12, 3), k=k)
     return page(
         sun(590, 70, 30),
         mountain([(-20, 330), (90, 150), (190, 300), (300, 120), (420, 330)]),
         mountain([(300, 330), (470, 160), (560, 260), (620, 200), (690, 330)]),
         ground([(200, 420), (500, 426)]),
-        p("M170 420 C160 360 190 320 260 318 L460 312 C520 316 540 380 530 420Z"),
-        tubes(("M420 230 Q444 200 440 186", 12)),
-        tubes(("M290 250 L286 318", 20), ("M400 250 L408 318", 20)),
-        ellipse(350, 230, 100, 48),
-        tubes(("M316 262 L314 318", 22), ("M428 254 L432 318", 22)),
-        p("M262 214 C250 180 230 160 210 150 L240 124 C260 140 285 170 300 200Z"),
-        tubes(("M232 128 Q250 80 300 94", 14), ("M220 130 Q230 84 274 82", 12)),
-        ellipse(258, 150, 28, 11, 20),
-        ellipse(212, 160, 40, 27, 35),
-        p("M186 186 L196 222 L208 190Z"),
-        dot(186, 178, 4), eye(214, 146, 11, (-0.2, 0.1)), smile(194, 190, 14, 3),
+        p("M140 430 C130 370 170 320 250 316 L520 312 C590 316 610 380 600 430Z"),
+        beast,
     )
 
 
@@ -242,7 +243,7 @@ def bird():
         ellipse(560, 290, 30, 14, -30), ellipse(608, 300, 28, 13, 10),         ellipse(210, 372, 28, 12, 20),
         tubes(("M300 300 L296 334", 9), ("M346 300 L348 330", 9)),
         ellipse(286, 338, 16, 7), ellipse(352, 334, 16, 7),
-        p("M240 214 L136 146 L122 166 L138 172 L128 190 L236 262Z"),
+        p("M248 222 C200 190 150 158 116 146 C106 166 126 186 146 196 C124 204 114 222 124 234 C166 236 210 246 246 262Z"),
         ellipse(320, 240, 124, 88, -12),
         p("M236 214 C280 180 350 196 360 244 C330 286 270 284 236 214Z"),
         circle(420, 160, 62),
@@ -275,7 +276,7 @@ def rooster():
     return page(
         circle(600, 150, 44), hill(380, 720, 280, 170), cloud(90, 90, 0.8),
         ground([(150, 410), (360, 416), (560, 408)]),
-        p("M40 410 v-60 h90 v60z"), line("M40 380 h90"),
+        bush(80, 412, 120, 60),
         tubes(("M300 320 L292 396", 15), ("M350 320 L352 396", 15)),
         tubes(("M292 396 L266 406", 8), ("M292 396 L300 410", 8), ("M352 396 L330 408", 8), ("M352 396 L372 408", 8)),
         ellipse(470, 170, 80, 24, -55), ellipse(500, 214, 84, 24, -25), ellipse(496, 262, 78, 22, 5), ellipse(476, 300, 66, 20, 30),
@@ -294,8 +295,7 @@ def ostrich():
     return page(
         sun(420, 70, 30),
         ground([(150, 412), (360, 418), (560, 410)]),
-        tubes(("M610 412 Q606 300 590 220", 24)),
-        p("M500 220 C490 190 530 170 560 180 C580 150 640 150 660 175 C690 170 700 210 680 226 Z"),
+        scenes.acacia(600, 412, 310),
         tuft(80, 430), tuft(160, 444), tuft(450, 440), tuft(620, 446),
         tubes(("M300 250 L290 330 L300 404", 16), ("M370 250 L384 330 L376 404", 16)),
         tubes(("M300 404 L270 410", 10), ("M376 404 L404 410", 10)),
@@ -352,7 +352,7 @@ def penguin():
 
 def bear():
     hive = ellipse(560, 170, 40, 22) + ellipse(560, 200, 48, 24) + ellipse(560, 232, 40, 22) + ellipse(560, 244, 12, 8)
-    bees = "".join(ellipse(x, y, 9, 6) + ellipse(x - 2, y - 8, 6, 4, -30) for x, y in ((480, 120), (620, 280), (500, 300)))
+    bees = "".join(ellipse(x + 4, y - 14, 12, 8, -30) + ellipse(x, y, 16, 11) for x, y in ((480, 110), (520, 290)))
     return page(
         cloud(250, 60, 0.7),
         ground([(150, 414), (380, 420), (560, 412)]),
@@ -362,7 +362,8 @@ def bear():
         ellipse(280, 196, 76, 56),
         tubes(("M290 300 L292 406", 46), ("M450 300 L456 406", 46)),
         ellipse(370, 270, 150, 88),
-        tubes(("M250 300 L246 406", 48), ("M410 306 L414 406", 48)),
+        tubes(("M250 300 L246 400", 48), ("M410 306 L414 400", 48)),
+        ellipse(240, 404, 34, 13), ellipse(420, 404, 34, 13),
         circle(210, 150, 20), circle(262, 152, 20),
         circle(200, 206, 64),
         ellipse(150, 232, 42, 30),
@@ -415,12 +416,12 @@ def muskox():
     hem = "".join("Q%d 392 %d 370 " % (x + 20, x + 40) for x in range(120, 520, 40))
     coat = "M120 370 C110 240 190 130 330 124 C470 130 550 240 540 370 " + "".join(
         "Q%d 394 %d 370 " % (x - 20, x - 40) for x in range(540, 120, -40)) + "Z"
-    flakes = "".join(star(x, y, 18) for x, y in ((60, 60), (150, 150), (250, 50), (430, 60), (600, 90), (620, 220), (40, 240)))
+    flakes = "".join(star(x, y, 18) for x, y in ((60, 60), (150, 150), (250, 50), (430, 60), (560, 70), (40, 240)))
     return page(
         flakes,
         hill(-60, 260, 380, 270), hill(400, 720, 380, 260),
         ground([(150, 414), (380, 420), (560, 412)]),
-        pine(604, 414, 300, 100),
+        pine(600, 414, 320, 130),
         tubes(("M180 360 L180 408", 30), ("M480 360 L480 408", 30)),
         tubes(("M250 360 L250 410", 38), ("M410 360 L410 410", 38)),
         p(coat),
@@ -647,9 +648,9 @@ def sand_dollar():
     )
 
 
-def _kept(art, box, scenery, extra, drop=()):
+def _kept(art, box, scenery, extra, drop=(), flip=False):
     """A page with one of our older drawings (art) on new scenery, with pupils and a mouth added."""
-    return lambda: page(*scenery(), embed(art, box, extra, drop))
+    return lambda: page(*scenery(), embed(art, box, extra, drop, flip))
 
 
 def _pupils(*eyes):
@@ -666,7 +667,7 @@ KEPT = {
     "GIRAFFE": ("giraffe", _kept("giraffe.svg", (262, 6, 360, 416), scenes.tall_tree,
                 _pupils((96, 74, 10, -0.7, 0.5)) + line("M30 94 Q42 102 56 96")), "a giraffe with its long neck beside a tall tree"),
     "HEDGEHOG": ("hedgehog carrying an apple", _kept("hedgehog.svg", (110, 100, 440, 286), scenes.garden,
-                 _pupils((206, 214, 16, -0.7, 0.5)) + line("M70 296 Q84 306 98 300")), "a hedgehog with an apple on its spines in the garden"),
+                 _pupils((150, 250, 10, -0.7, 0.5)) + line("M70 296 Q84 306 98 300")), "a hedgehog with an apple on its spines in the garden"),
     "KIWI": ("kiwi bird striding along", _kept("kiwi_striding.svg", (150, 104, 380, 282), scenes.night_bush,
              _pupils((156, 122, 11, -0.7, 0.5))), "KIWI: the bird, not the fruit; out at night among ferns"),
     "LION": ("lion by a big rock", _kept("lion.svg", (70, 96, 520, 330), scenes.savanna_rock,
@@ -712,5 +713,8 @@ PAGES = {
 }
 
 PAGES.update(KEPT)
-KEPT_ART = {"CHIPMUNK": "chipmunk.svg", "ELEPHANT": "elephant.svg", "GIRAFFE": "giraffe.svg", "HEDGEHOG": "hedgehog.svg",
+KEPT["SNAIL"] = ("snail", _kept("snail.svg", (20, 20, 620, 400), scenes.after_rain,
+                 _pupils((120, 280, 10, 0, 1), (170, 280, 10, 0, 1)), flip=True), "a smiling snail crawling over the grass after the rain")
+PAGES["SNAIL"] = KEPT["SNAIL"]
+KEPT_ART = {"SNAIL": "snail.svg", "CHIPMUNK": "chipmunk.svg", "ELEPHANT": "elephant.svg", "GIRAFFE": "giraffe.svg", "HEDGEHOG": "hedgehog.svg",
             "KIWI": "kiwi_striding.svg", "LION": "lion.svg", "PIG": "pig_sitting.svg", "RHINOCER": "rhino_resting.svg"}

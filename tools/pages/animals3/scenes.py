@@ -152,3 +152,12 @@ def beach():
         line("M60 246 q14 -6 28 0 M560 248 q14 -6 28 0"),
         shell(60, 430, 1.3), shell(610, 420, 1.2), rock(600, 300, 70, 26),
     )
+
+
+def after_rain():
+    """Snail: the grass, a tall flower and a cloud."""
+    return (
+        cloud(30, 90, 1.0),
+        ground([(150, 424), (380, 430), (560, 422)]),
+        stem_flower(44, 424, 190, 14), tuft(300, 450), tuft(560, 450),
+    )
