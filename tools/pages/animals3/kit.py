@@ -247,14 +247,11 @@ def tubes(*specs, k=1.0):
     return black + white
 
 
-_CLIPS = [0]
-
-
 def clipped(shape_d, content):
     """The shape (a closed path) and then content (open lines) kept inside it, so stripes and
     ridges end exactly on the outline."""
-    _CLIPS[0] += 1
-    cid = "c%d" % _CLIPS[0]
+    import hashlib
+    cid = "c" + hashlib.md5((shape_d + content).encode()).hexdigest()[:10]
     return ('<clipPath id="%s"><path d="%s"/></clipPath><path d="%s"/>'
             '<g clip-path="url(#%s)">%s</g><path d="%s" fill="none"/>' % (cid, shape_d, shape_d, cid, content, shape_d))
 

@@ -106,12 +106,17 @@ def seahorse():
 
 
 def palm(x, y, h, lean=1):
-    """A palm tree: a curved trunk and a crown of leaves (closed shapes)."""
+    """A palm tree: a curved trunk and a crown of drooping leaves (closed shapes)."""
     tx, ty = x + lean * h * 0.25, y - h
     out = tubes(("M%g %g Q%g %g %g %g" % (x, y + 4, x, y - h * 0.6, tx, ty), 22))
-    for dx, dy, rot in ((-50, 4, 20), (50, 4, -20), (-40, -16, -25), (40, -16, 25), (0, -24, 90)):
-        out += ellipse(tx + dx, ty + dy, 48, 14, rot)
-    return out + circle(tx, ty, 14)
+    for s in (-1, 1):
+        out += p("M%g %g C%g %g %g %g %g %g C%g %g %g %g %g %gZ" % (
+            tx, ty, tx + s * 40, ty - 40, tx + s * 100, ty - 20, tx + s * 116, ty + 30,
+            tx + s * 90, ty + 4, tx + s * 50, ty - 6, tx, ty))
+        out += p("M%g %g C%g %g %g %g %g %g C%g %g %g %g %g %gZ" % (
+            tx, ty, tx + s * 20, ty - 56, tx + s * 60, ty - 70, tx + s * 90, ty - 56,
+            tx + s * 56, ty - 50, tx + s * 30, ty - 34, tx, ty))
+    return out + circle(tx - 12, ty + 12, 13) + circle(tx + 12, ty + 14, 13) + circle(tx, ty - 2, 14)
 
 
 def camel():
@@ -488,7 +493,7 @@ def alligator():
             "C600 332 520 346 440 348 L210 348 C130 348 28 342 28 312Z")
     ridge = "".join(ellipse(x, y - 4, 22, 18) for x, y in ((300, 212), (350, 210), (400, 213), (450, 222), (500, 238), (548, 258)))
     return page(
-        sun(580, 60, 28), cloud(60, 90, 0.7),
+        sun(380, 60, 28), cloud(60, 90, 0.7),
         ground([(150, 388), (380, 394), (560, 386)]),
         palm(590, 392, 260, -1), reed(20, 392, 150),
         tubes(("M282 330 Q262 360 236 380", 30), ("M480 330 Q500 360 526 380", 30)),
@@ -549,7 +554,8 @@ def weasel():
         p("M430 410 C430 360 440 340 470 340 L640 340 C670 340 670 410 640 410Z"), ellipse(470, 375, 18, 35),
         bush(110, 412, 160, 110),
         tuft(200, 436), tuft(250, 446), tuft(560, 440), tuft(620, 450),
-        tubes(("M372 392 Q430 420 470 400", 22)),
+        group("translate(330 412) scale(1.2) translate(-330 -412)",
+        tubes(("M372 392 Q430 420 470 400", 22), k=1.2),
         p(body),
         p("M300 200 C310 250 312 300 330 340 C348 300 350 250 360 200 C340 190 320 190 300 200Z"),
         ellipse(298, 412, 26, 11), ellipse(362, 412, 26, 11),
@@ -558,14 +564,14 @@ def weasel():
         ellipse(330, 140, 50, 44),
         ellipse(330, 166, 24, 17),
         dot(330, 160, 6), smile(330, 172, 16, 4),
-        eye(312, 132, 10, (0, 0.1)), eye(348, 132, 10, (0, 0.1)),
+        eye(312, 132, 10, (0, 0.1)), eye(348, 132, 10, (0, 0.1)), k=1.2),
     )
 
 
 def tiger():
     body = "M230 220 C260 190 420 186 500 200 C560 210 570 260 556 300 C540 330 480 336 440 330 L290 330 C240 330 220 290 230 220Z"
-    stripes = "".join(p("M%d 170 Q%d 260 %d 350 L%d 350 Q%d 260 %d 170Z" % (x, x + 16, x, x + 16, x + 30, x + 18))
-                      for x in (300, 360, 420, 480))
+    stripes = "".join(p("M%d 170 Q%d 250 %d 350 L%d 350 Q%d 250 %d 170Z" % (x, x + 34, x - 6, x + 16, x + 56, x + 24))
+                      for x in (286, 350, 414, 478))
     import math
     leaves = ""
     for bx, angles in ((60, (-120, -95, -70, -45)), (610, (-135, -110, -85, -60))):

@@ -115,7 +115,7 @@ def night_bush():
 def savanna_rock():
     """Lion: a big rock behind, grass and a low sun."""
     return (
-        sun(560, 70, 34),
+        sun(430, 64, 30),
         p("M-20 330 C30 230 120 190 220 210 C260 218 280 250 300 330Z"),
         ground([(150, 414), (380, 420), (560, 412)]),
         tuft(40, 440), tuft(620, 436), tuft(330, 450),
