@@ -35,6 +35,7 @@ cleanup() {
 }
 trap cleanup EXIT
 tar -C "$R" -xzf "$cache"
+chmod 755 "$R"  # the archive keeps its temporary folder's mode; the chroot's users must get in
 mkdir -p "$apt_cache/partial"
 mount -t proc proc "$R/proc"
 mount --bind /dev "$R/dev"
