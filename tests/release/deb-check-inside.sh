@@ -3,7 +3,9 @@
 set -euo pipefail
 deb=$1
 export DEBIAN_FRONTEND=noninteractive
+xvfb=
 fail() { echo "deb check: FAILED: $*" >&2; exit 1; }
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; true' EXIT
 ms() { date +%s%3N; }
 apt_q() { apt-get -o DPkg::Lock::Timeout=600 -qq "$@" >/tmp/apt.log 2>&1 || { tail -n 20 /tmp/apt.log >&2; fail "apt-get $*"; }; }
 

@@ -29,9 +29,20 @@ if [ ! -f "$cache" ]; then
 fi
 R=$(mktemp -d)
 apt_cache=/var/tmp/tintwell-deb-check-apt
+# The chroot has this machine's /dev mounted in it: its processes end first, and the
+# folder is removed only when nothing is mounted in it any more, never through a mount.
 cleanup() {
-  for m in var/cache/apt/archives dev/pts dev proc; do umount "$R/$m" 2>/dev/null || true; done
-  rm -rf "$R"
+  local p
+  for p in /proc/[0-9]*; do
+    [ "$(readlink "$p/root" 2>/dev/null)" = "$R" ] && kill -9 "${p#/proc/}" 2>/dev/null
+  done
+  sleep 1
+  for m in var/cache/apt/archives dev/pts dev proc; do umount "$R/$m" 2>/dev/null || umount -l "$R/$m" 2>/dev/null || true; done
+  if grep -q " $R/" /proc/mounts; then
+    echo "deb check: $R still has mounts; left in place" >&2
+  else
+    rm -rf --one-file-system "$R"
+  fi
 }
 trap cleanup EXIT
 tar -C "$R" -xzf "$cache"
