@@ -2,8 +2,9 @@
 // named after the page, into Documents\Tintwell\Pictures, and opens that folder.
 // Usage: tintwell-pictures.exe [page folder [pictures folder]]
 // The page folder is the current folder unless given. It may hold one edition's
-// pages, or (as Documents\Tintwell does) the editions' own folders. Page files are
-// only ever read.
+// pages, or (as Documents\Tintwell does) the editions' own folders; started from a
+// folder with neither (the programs' folder, as an install for everyone's shortcut
+// does), it is the user's own Documents\Tintwell. Page files are only ever read.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -184,11 +185,17 @@ std::string CurrentFolder() {
     return path;
 }
 
-std::string DefaultPicturesFolder() {
+// Documents\Tintwell, or "" when Windows cannot name the user's Documents.
+std::string UserTintwellFolder() {
     char documents[MAX_PATH] = {};
     if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, documents)))
-        return Join(CurrentFolder(), "Pictures");
-    return Join(Join(documents, "Tintwell"), "Pictures");
+        return "";
+    return Join(documents, "Tintwell");
+}
+
+std::string DefaultPicturesFolder() {
+    const std::string tintwell = UserTintwellFolder();
+    return Join(tintwell.empty() ? CurrentFolder() : tintwell, "Pictures");
 }
 
 void Tell(const std::string& text, UINT icon) { MessageBoxA(nullptr, text.c_str(), kCaption, MB_OK | icon); }
@@ -196,10 +203,15 @@ void Tell(const std::string& text, UINT icon) { MessageBoxA(nullptr, text.c_str(
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    const std::string pageFolder = __argc > 1 ? __argv[1] : CurrentFolder();
+    std::string pageFolder = __argc > 1 ? __argv[1] : CurrentFolder();
     const std::string pictures = __argc > 2 ? __argv[2] : DefaultPicturesFolder();
 
-    const std::vector<PageFolder> folders = FindPageFolders(pageFolder);
+    std::vector<PageFolder> folders = FindPageFolders(pageFolder);
+    const std::string tintwell = UserTintwellFolder();
+    if (folders.empty() && __argc <= 1 && !tintwell.empty()) {
+        pageFolder = tintwell;
+        folders = FindPageFolders(pageFolder);
+    }
     if (folders.empty()) {
         Tell("There are no Tintwell pages in " + pageFolder + ", so there are no pictures to save.",
              MB_ICONINFORMATION);

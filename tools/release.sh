@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the five programs and writes the release into dist/:
-#   tintwell-setup.exe                  the Windows installer (NSIS)
+#   tintwell-setup.exe                  the Windows installer (NSIS): just for me, or /ALLUSERS
+#   tintwell_<version>_all.deb          the Debian package (the programs run by Wine)
 #   tintwell-N.zip                      one folder per edition that runs where it is unpacked
 #   tintwell-N-colouring-book-a4.pdf    the fifty blank pages for printing, A4 ...
 #   tintwell-N-colouring-book-letter.pdf  ... and US Letter
@@ -18,6 +19,7 @@ stage=$build/release-stage
 rm -rf "$dist"
 mkdir -p "$dist"
 py=/usr/bin/python3
+version=$(cat tools/release/version)
 
 echo "release: laying out the programs, pages and songs, and writing the five zips"
 $py tools/release/stage.py "$win" "$stage" "$dist"
@@ -32,12 +34,18 @@ done | xargs -P "$(nproc)" -n 2 sh -c \
 
 echo "release: making the installer with makensis"
 log=$stage/makensis.log
-if ! makensis -V2 -DSTAGE="$stage" -DROOT="$tw_root" -DOUTFILE="$dist/tintwell-setup.exe" \
-     tools/release/tintwell.nsi >"$log" 2>&1; then
+# Active Setup compares versions as four numbers.
+setup_version=$(echo "$version.0.0.0" | cut -d. -f1-4 | tr . ,)
+if ! { makensis -V2 -DROOT="$tw_root" -DOUTFILE="$stage/programs/tintwell-pages.exe" tools/release/tintwell-pages.nsi &&
+       makensis -V2 -DSTAGE="$stage" -DROOT="$tw_root" -DOUTFILE="$dist/tintwell-setup.exe" \
+         -DAS_VERSION="$setup_version" tools/release/tintwell.nsi; } >"$log" 2>&1; then
   cat "$log" >&2
   echo "release: makensis failed" >&2
   exit 1
 fi
+
+echo "release: making the Debian package with dpkg-deb"
+$py tools/release/debian.py "$stage" "$dist" "$version"
 
 echo "release: done; in $dist:"
 (cd "$dist" && ls -l | awk 'NR > 1 { printf "  %-40s %10d bytes\n", $9, $5 }')

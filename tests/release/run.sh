@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Tests the release in dist/ (made by tools/release.sh): the colouring books
 # against the page files, then, under Wine in a fresh prefix of its own, the
-# installer (silent install, shortcut, reinstall, uninstall) and each zip
-# unpacked. Prints the installer's measured times.
+# installer just for one account (silent install, shortcut, reinstall,
+# uninstall), each zip unpacked, and the install for everyone with a second
+# account of the same computer. Prints the installers' measured times.
+# The Debian package is checked by tests/release/deb-check.sh (slower).
 # Usage: tests/release/run.sh [gtest arguments...]
 set -euo pipefail
 source "$(dirname "$0")/../../tools/build-env.sh"
@@ -38,11 +40,46 @@ wine_prefix_init "$build/wineprefix-release"
 wineserver -w
 cp -a "$build/wineprefix-release.pristine" "$work/prefix"
 export WINEPREFIX=$work/prefix
+# Shortcuts made in Wine would otherwise become menu entries in the home folder.
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES,winemenubuilder.exe=d"
 # Wine links Documents and Desktop to the Unix home; the installer must write inside the prefix.
-for d in "$WINEPREFIX"/drive_c/users/*/{Documents,Desktop}; do
-  if [ -L "$d" ]; then rm "$d"; mkdir "$d"; fi
-done
+own_folders() {
+  local d
+  for d in "$WINEPREFIX"/drive_c/users/"$USER"/{Documents,Desktop}; do
+    if [ -L "$d" ]; then rm "$d"; mkdir "$d"; fi
+  done
+}
+export USER=${USER:-$(id -un)} HOME=$work/home
+mkdir -p "$HOME"
+own_folders
+first_user=$USER
+first_documents="C:\\users\\$first_user\\Documents"
+export TW_SETUP=$(winepath -w "$dist/tintwell-setup.exe") TW_ZIPS=$(winepath -w "$work/zips")
 start_wine_session "$build/win32/wineidle.exe"
-echo "release test: installer and zips under Wine"
-TW_SETUP=$(winepath -w "$dist/tintwell-setup.exe") TW_ZIPS=$(winepath -w "$work/zips") \
-  wine "$build/win32/release_tests.exe" "$@"
+echo "release test: installers and zips under Wine"
+wine "$build/win32/release_tests.exe" --gtest_filter='Installer.*:Zips.*:AllUsers.InstallsForEveryone*' "$@"
+
+# Another account of the same computer: its own name, home and HKCU (user.reg).
+# Active Setup never runs at sign-in under Wine, so the test runs the stub itself.
+echo "release test: the install for everyone, as a second account"
+stop_wine_session
+wineserver -w
+mv "$WINEPREFIX/user.reg" "$work/first-user.reg"
+export USER=tintwell-second HOME=$work/home2
+mkdir -p "$HOME"
+wineboot -u >/dev/null 2>&1
+wineserver -w
+own_folders
+start_wine_session "$build/win32/wineidle.exe"
+TW_FIRST_DOCUMENTS=$first_documents \
+  wine "$build/win32/release_tests.exe" --gtest_filter='AllUsers.TheSetupStub*' "$@"
+other_documents="C:\\users\\$USER\\Documents"
+
+echo "release test: the install for everyone, reinstalled and uninstalled by the first account"
+stop_wine_session
+wineserver -w
+mv "$work/first-user.reg" "$WINEPREFIX/user.reg"
+export USER=$first_user HOME=$work/home
+start_wine_session "$build/win32/wineidle.exe"
+TW_OTHER_DOCUMENTS=$other_documents \
+  wine "$build/win32/release_tests.exe" --gtest_filter='AllUsers.ReinstallAndUninstall*' "$@"
