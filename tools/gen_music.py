@@ -233,11 +233,11 @@ PROGRAMS = {
 }
 BASSES = {"bass", "tuba"}
 
-# Velocities by role. The harmony line is about 9 dB under the tune (velocity to loudness in
+# Velocities by role. The harmony line is about 10 dB under the tune (velocity to loudness in
 # General MIDI goes roughly as 40 log10 of the velocity); chords and bass sit lower still
 # (their velocities are in the figures below), the bass most of all because its low notes
 # carry far more energy than the ear gives them credit for.
-TUNE_VELOCITY, HARMONY_VELOCITY, CANON_VELOCITY = 92, 54, 80
+TUNE_VELOCITY, HARMONY_VELOCITY, CANON_VELOCITY = 92, 50, 80
 SEMITONE = (1, 11)   # intervals, modulo the octave, that rub
 
 
@@ -363,7 +363,7 @@ SONGS = [
           lift("fiddle", UP, [("banjo", "arp")]),
           S("macdonald", "trumpet", harmony="clarinet", accomp=[("guitar", "strum")], bass="oompah",
             groove="barn", transpose=UP),
-          S("macdonald", "whistle", accomp=[("banjo", "arp"), ("accordion", "offbeat")], bass="walk",
+          S("twinkle", "whistle", accomp=[("banjo", "arp"), ("accordion", "offbeat")], bass="walk",
             groove="barn2", transpose=UP),
           S("macdonald", "fiddle", harmony="oboe", accomp=[("piano", "offbeat"), ("guitar", "strum")],
             bass="walk", groove="barn2", transpose=UP)],
@@ -416,7 +416,7 @@ SONGS = [
           S("oldman", "trumpet", harmony="clarinet", accomp=[("piano", "arp")], bass="walk", groove="train",
             transpose=UP),
           S("abc", "whistle", harmony="marimba", accomp=[("piano", "offbeat"), ("banjo", "arp")], bass="walk",
-            groove="train2", transpose=UP)],
+            groove="train2", transpose=UP, soft=0.85)],
          S((tune("G2 r2 G2 r1 G1 | A1 B1 C'1 D'1 B2 G2"), chords("C G | G7")), "whistle",
            accomp=[("piano", "arp"), ("accordion", "offbeat")], bass="walk", groove="fill")),
 ]

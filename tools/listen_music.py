@@ -27,6 +27,7 @@ import struct
 import subprocess
 import tempfile
 import wave
+import zlib
 
 import numpy as np
 
@@ -44,20 +45,6 @@ def chunks(data, offset):
         kind, length = data[offset:offset + 4], struct.unpack(">I", data[offset + 4:offset + 8])[0]
         yield kind, data[offset + 8:offset + 8 + length]
         offset += 8 + length
-
-
-def played_twice(data):
-    """The song with every track's events written twice in a row, the second pass starting
-    where End of Track was: what the program plays when it starts the song again."""
-    head = data[:14]
-    out = bytearray(head)
-    for kind, body in chunks(data, 14):
-        # The delta-time before End of Track becomes the delta-time of the second pass's first
-        # event, which stands at tick 0 of its pass.
-        assert kind == b"MTrk" and body.endswith(b"\xFF\x2F\x00") and body[0] == 0
-        twice = body[:-3] + body[1:]
-        out += b"MTrk" + struct.pack(">I", len(twice)) + twice
-    return bytes(out)
 
 
 def events(body):
@@ -295,11 +282,6 @@ def dip_at(centres, level, t):
     return float(np.median(before) - near.min())
 
 
-def song_duration(data):
-    """Seconds of one pass from the tempo and the tracks' lengths (one tempo for the song)."""
-    return Song(data).seconds
-
-
 class Listening:
     """Everything measured of one song."""
 
@@ -324,9 +306,9 @@ class Listening:
     def lowest_harmony_margin(self):
         return min((m[3] for m in self.margins if m[3] is not None), default=None)
 
-    def plot(self, path, title):
-        """Levels of the parts in 2 s windows over the pass, as a PNG drawn by sox-free numpy."""
-        import zlib
+    def plot(self, path):
+        """A PNG of the parts' levels in 2 s windows over the pass (tune red, harmony green, the
+        rest blue; -10 dBFS at the top, -50 at the bottom), with a grey line at each section."""
         width, height = 1000, 300
         img = np.full((height, width, 3), 255, np.uint8)
         colours = {"tune": (200, 30, 30), "harmony": (30, 120, 30), "rest": (40, 40, 200)}
@@ -336,7 +318,7 @@ class Listening:
             for px in range(width):
                 seg = x[int(px * step):int(px * step + 2 * self.rate)]
                 db = level_db(seg) if len(seg) else -120
-                y = int(np.clip((-(db) - 10) / 40 * height, 0, height - 1))   # -10 dB at the top, -50 at the bottom
+                y = int(np.clip((-db - 10) / 40 * height, 0, height - 1))
                 img[max(0, y - 1):y + 1, px] = colour
         for a, _ in self.song.sections():
             img[:, int(self.song.seconds_at(a) / self.seconds * (width - 1))] = (180, 180, 180)
@@ -373,7 +355,7 @@ def main():
             w.setsampwidth(2)
             w.setframerate(heard.rate)
             w.writeframes((np.clip(np.vstack([heard.mix, heard.mix]), -1, 1) * 32767).astype(np.int16).tobytes())
-        heard.plot(os.path.join(out, "levels-%d.png" % n), name)
+        heard.plot(os.path.join(out, "levels-%d.png" % n))
         subprocess.run(["sox", os.path.join(work, "mix.wav"), "-n", "trim", "%.1f" % max(0, heard.seconds - 10), "20",
                         "remix", "-", "spectrogram", "-x", "1000", "-y", "257", "-t",
                         "%s around the loop point" % name, "-o", os.path.join(out, "seam-%d.png" % n)], check=True)
