@@ -35,6 +35,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SOUNDFONT = "/usr/share/sounds/sf2/FluidR3_GM.sf2"
 FILES = ["tntwl.mid"] + ["tntwl%d.mid" % n for n in range(2, 6)]
 SECTION_BARS = 8
+RATE = 22050   # enough for levels, and half the work of 44.1 kHz
 BASS_PROGRAMS = set(range(32, 40)) | {43, 58}   # the basses, contrabass and tuba
 MAJOR = (0, 2, 4, 5, 7, 9, 11)
 FLATS_SHARPS_TO_KEY = {0: 0, 1: 7, 2: 2, 3: 9, 4: 4, 5: 11, 6: 6, -1: 5, -2: 10, -3: 3, -4: 8, -5: 1, -6: 6}
@@ -213,8 +214,8 @@ def bass_out_of_key(song):
 
 
 def render(mid_path, wav_path):
-    subprocess.run(["fluidsynth", "-ni", "-g", "1.0", "-F", wav_path, SOUNDFONT, mid_path], check=True,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    subprocess.run(["fluidsynth", "-ni", "-g", "1.0", "-r", str(RATE), "-F", wav_path, SOUNDFONT, mid_path],
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     with wave.open(wav_path) as w:
         rate, n, channels = w.getframerate(), w.getnframes(), w.getnchannels()
         x = np.frombuffer(w.readframes(n), dtype=np.int16).reshape(-1, channels).astype(float) / 32768
@@ -224,7 +225,7 @@ def render(mid_path, wav_path):
 def render_parts(song, out):
     """{"tune", "harmony", "rest"}: the stereo renderings of the parts, one pass long each."""
     parts = {"tune": {"Tune"}, "harmony": {"Harmony"}, "rest": set(song.names) - {"Tune", "Harmony"}}
-    audio, rate = {}, 44100
+    audio, rate = {}, RATE
     for part, keep in parts.items():
         mid, wav = os.path.join(out, part + ".mid"), os.path.join(out, part + ".wav")
         with open(mid, "wb") as f:
