@@ -69,8 +69,8 @@ GATED = {1, 2, 3, 4, 5}
 # Editions whose pages must also not look alike in outline (every edition passes).
 LIKENESS_GATED = {1, 2, 3, 4, 5}
 
-# Editions that must also pass the dividing-line and shared-drawing checks.
-NEW_CHECKS_GATED = {2}
+# Editions that must also pass the dividing-line and shared-drawing checks (every edition passes).
+NEW_CHECKS_GATED = {1, 2, 3, 4, 5}
 
 SMALL_AREA = 300            # px: an area smaller than this is hard to hit
 NARROW_RADIUS = 4           # px: areas where no pixel is this far from a line are narrow
