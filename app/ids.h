@@ -120,7 +120,17 @@
 #define IDS_PAGE_NOT_SAVED 10
 #define IDS_PAGES_NOT_FOUND 11
 
-// The interface timer and the main window's private messages (WM_USER + 1000, + 1002).
+// The wave sounds, resources WAVE 1 to WAVE_COUNT.
+#define WAVE_FILL_FIRST 1  // a fill starts with one of four, WAVE_FILL_FIRST + 0..3
+#define WAVE_FILL_LOOP 5   // a fill that goes on
+#define WAVE_CLEAR_LOOP 6  // a clear that goes on
+#define WAVE_CLEAR 7       // a clear starts
+#define WAVE_SWATCH 8      // a colour is picked
+#define WAVE_COUNT 8
+
+// The interface timer and the main window's private messages (WM_USER + 1000,
+// + 1002, + 1004).
 #define TIMER_ID_UI 1
 #define MSG_CREATE_PAGE_CONTROLS (0x0400 + 1000)
 #define MSG_CREATE_INTRO_BUTTON (0x0400 + 1002)
+#define MSG_HAND_ON_INPUT (0x0400 + 1004)  // input a repaint took out of the queue goes on

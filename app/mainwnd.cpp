@@ -1,6 +1,7 @@
 #include "app/mainwnd.h"
 
 #include "app/app_box.h"
+#include "app/busy.h"
 #include "app/controls.h"
 #include "app/globals.h"
 #include "app/ids.h"
@@ -63,6 +64,10 @@ bool LoadFirstPage() {
 
 void PaintPageScreen(HWND window, HDC dc) {
     DestroyIntroButton();
+    // Input given from here until the screen is up has no effect; input given
+    // before, still waiting in the queue, is kept.
+    const DWORD composingFrom = GetTickCount();
+    const bool wasEnabled = IsWindowEnabled(hwndMain) != FALSE;
     EnableWindow(hwndMain, FALSE);
     {
         OffscreenSurface surface(dc, kScreenWidth, kScreenHeight);
@@ -71,12 +76,27 @@ void PaintPageScreen(HWND window, HDC dc) {
         DrawTitleStrip(surface.Context(), gScreen.pageIndex);
         surface.CopyTo(dc, 0, 0);
     }
-    // A paint inside a fill, a clear or a print job leaves the window disabled until it
-    // ends; one inside a message box's loop leaves the window to the box.
-    if (gScreen.boxesOpen) return;
-    if (!PaintingBusy() && !PrintingBusy()) EnableWindow(hwndMain, TRUE);
-    DiscardQueuedInput(hwndMain);
-    SetFocus(window);
+    switch (ProgramInputBar()) {
+    case InputBar::None:
+    case InputBar::Disabled:
+        EnableWindow(hwndMain, TRUE);
+        DiscardInputGivenSince(hwndMain, composingFrom);
+        SetFocus(window);
+        break;
+    case InputBar::Painting:
+    case InputBar::PrintJob:
+        // A paint inside a fill, a clear or a print job leaves the window disabled
+        // until it ends; all input given meanwhile goes.
+        EnableWindow(hwndMain, wasEnabled);
+        DiscardQueuedInput(hwndMain);
+        break;
+    case InputBar::Dialog:
+    case InputBar::MessageBox:
+        // A dialog or a message box over the screen keeps the input, the focus and
+        // the window disabled as it set them.
+        EnableWindow(hwndMain, wasEnabled);
+        break;
+    }
 }
 
 LRESULT OnPaint(HWND window) {
@@ -184,7 +204,7 @@ LRESULT OnMouseMove(HWND window, LPARAM lParam) {
 
 LRESULT OnSwatch(int id) {
     HWND previous = ButtonWindow(gScreen.selectedSwatchId);
-    PlaySoundOnce(8);
+    PlaySoundOnce(WAVE_SWATCH);
     gScreen.selectedSwatchId = id;
     // Pressing and releasing the old swatch repaints it in its unselected look.
     if (previous) {
@@ -233,20 +253,7 @@ LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool IsBlocked(UINT message) {
-    if (gScreen.boxesOpen) {
-        // Behind a message box nothing may start, and the focus stays with the box.
-        return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-               (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_COMMAND;
-    }
-    if (!gScreen.inputBlocked) return false;
-    return message == WM_CHAR || message == WM_COMMAND || message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN;
-}
-
-}  // namespace
-
-LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (IsBlocked(message)) return 0;
+LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         hwndMain = window;
@@ -255,9 +262,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return ShutdownApp(hwndMain);
     case WM_CLOSE:
         // Closed another way than Quit (Alt+F4, the task list): keep the colouring.
-        // Never in the middle of a fill or clear: ask again once it has ended.
-        if (PaintingBusy())
-            PostMessageA(window, WM_CLOSE, 0, 0);
+        // Never in the middle of a fill, a clear or a print job: at its end.
+        if (LongActionRunning())
+            AskQuitAfterLongAction();
         else
             QuitProgram(window);
         return 0;
@@ -279,7 +286,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_SETCURSOR:
         SetCursor(gScreen.currentCursor);
-        if (!gScreen.boxesOpen) SetFocus(window);
+        if (ProgramInputBar() == InputBar::None) SetFocus(window);  // never away from a box or dialog
         return 0;
     case WM_DRAWITEM:
         return DrawButtonItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -300,6 +307,19 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return CreatePageControls(window);
     case MSG_CREATE_INTRO_BUTTON:
         return CreateIntroButton(window);
+    case MSG_HAND_ON_INPUT:
+        HandOnHeldInput();
+        return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!MainWindowTakes(message)) return 0;
+    const LRESULT result = Dispatch(window, message, wParam, lParam);
+    // A quit asked for during a fill, a clear or a print job, once it has ended.
+    if (TakeQuitAfterLongAction()) QuitProgram(window);
+    return result;
 }

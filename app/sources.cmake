@@ -4,6 +4,7 @@ list(APPEND TW_PORTABLE_SOURCES
 list(APPEND TW_WIN32_SOURCES
   app/app_box.cpp
   app/bitmaps.cpp
+  app/busy.cpp
   app/controls.cpp
   app/display.cpp
   app/drawbrdr.cpp

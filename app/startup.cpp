@@ -71,12 +71,7 @@ bool InitInstance(HINSTANCE instance, int showCommand) {
 }
 
 LRESULT ShutdownApp(HWND window) {
-    if (gScreen.editCursor) {
-        DestroyCursor(gScreen.editCursor);
-        gScreen.editCursor = nullptr;
-        if (gScreen.currentCursor != gScreen.arrowCursor && gScreen.currentCursor != gScreen.waitCursor)
-            gScreen.currentCursor = gScreen.arrowCursor;
-    }
+    // The cursors came from LoadCursorA as shared cursors: the system frees them.
     KillTimer(window, TIMER_ID_UI);
     ReleaseSounds();
     DeleteScreenBitmaps();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "support/scoped_file.h"
+
 int32_t PrintOption = 0;
 
 namespace {
@@ -9,37 +11,41 @@ const char kSettingsFile[] = "printer.dta";
 
 // Opens the settings file for reading and writing with other writers denied,
 // or creates it (which also empties a file of that name that it can open).
-HFILE OpenOrCreate(bool* created) {
-    HFILE file = _lopen(kSettingsFile, OF_READWRITE | OF_SHARE_DENY_WRITE);
-    *created = false;
-    if (file == HFILE_ERROR) {
-        file = _lcreat(kSettingsFile, 0);
-        *created = true;
-    }
+HANDLE OpenOrCreate(bool* created) {
+    HANDLE file = CreateFileA(kSettingsFile, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    *created = file == INVALID_HANDLE_VALUE;
+    if (*created)
+        file = CreateFileA(kSettingsFile, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     return file;
+}
+
+void WriteOption(HANDLE file) {
+    const uint8_t bytes[4] = {uint8_t(PrintOption), uint8_t(PrintOption >> 8), uint8_t(PrintOption >> 16),
+                              uint8_t(PrintOption >> 24)};
+    DWORD written = 0;
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    WriteFile(file, bytes, sizeof bytes, &written, nullptr);
 }
 }  // namespace
 
 void LoadPrintOption() {
     PrintOption = 0;
     bool created;
-    HFILE file = OpenOrCreate(&created);
-    if (file == HFILE_ERROR) return;
-    if (created) _lwrite(file, reinterpret_cast<LPCCH>(&PrintOption), sizeof PrintOption);
-    _llseek(file, 0, FILE_BEGIN);
+    ScopedFile file(OpenOrCreate(&created));
+    if (!file.IsOpen()) return;
+    if (created) WriteOption(file);
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
     uint8_t bytes[4] = {0, 0, 0, 0};
-    _lread(file, bytes, sizeof bytes);
+    DWORD read = 0;
+    ReadFile(file, bytes, sizeof bytes, &read, nullptr);
     PrintOption = int32_t(uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 |
                           uint32_t(bytes[3]) << 24);
-    _lclose(file);
 }
 
 void StorePrintOption() {
     bool created;
-    HFILE file = OpenOrCreate(&created);
-    if (file == HFILE_ERROR) return;
-    const uint8_t bytes[4] = {uint8_t(PrintOption), uint8_t(PrintOption >> 8), uint8_t(PrintOption >> 16),
-                              uint8_t(PrintOption >> 24)};
-    _lwrite(file, reinterpret_cast<LPCCH>(bytes), sizeof bytes);
-    _lclose(file);
+    ScopedFile file(OpenOrCreate(&created));
+    if (file.IsOpen()) WriteOption(file);
 }

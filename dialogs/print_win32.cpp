@@ -168,8 +168,8 @@ bool RenderPrintAlternate(HDC printer, int16_t xPage, int16_t yPage) {
 
 void PrintPage(HINSTANCE instance, HWND window) {
     gScreen.inputBlocked = true;
-    HDC printer = ChoosePrinter(window);
-    if (!printer) {
+    ScopedCreatedDC printer(ChoosePrinter(window));
+    if (!printer.get()) {
         gScreen.inputBlocked = false;
         return;
     }
@@ -202,6 +202,5 @@ void PrintPage(HINSTANCE instance, HWND window) {
     EnableWindow(window, TRUE);
     DiscardQueuedInput(window);
     RefreshCursorFromPointer(window);
-    DeleteDC(printer);
-    gScreen.inputBlocked = false;
+    gScreen.inputBlocked = false;  // the printer's context is deleted as the job's scope ends
 }

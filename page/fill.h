@@ -17,6 +17,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "app/ids.h"  // the wave sound numbers (macros only)
+
 struct WalkHost {
     virtual ~WalkHost() = default;
     virtual uint32_t TickCount() = 0;      // milliseconds, wrapping at 2^32
@@ -32,10 +34,10 @@ struct WalkHost {
 };
 
 // Wave sounds of the walk.
-constexpr int kFirstFillSound = 1;   // one of 1..4 when a fill starts
-constexpr int kFillLoopSound = 5;
-constexpr int kClearLoopSound = 6;
-constexpr int kClearSound = 7;
+constexpr int kFirstFillSound = WAVE_FILL_FIRST;  // one of four when a fill starts
+constexpr int kFillLoopSound = WAVE_FILL_LOOP;
+constexpr int kClearLoopSound = WAVE_CLEAR_LOOP;
+constexpr int kClearSound = WAVE_CLEAR;
 
 constexpr uint32_t kLoopAfterMs = 450;        // switch to the looping sound after this long
 constexpr uint32_t kFillFrameMs = 10;         // least time between fill frames

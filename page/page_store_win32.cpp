@@ -6,9 +6,10 @@
 
 #include "page/page_file.h"
 #include "support/gmem.h"
+#include "support/scoped_file.h"
 
 namespace {
-// An open file handle as a byte source or sink; the caller keeps and closes the handle.
+// An open file handle as a byte source or sink; the caller keeps the handle.
 class HandleSource : public ByteSource {
 public:
     explicit HandleSource(HANDLE file) : file_(file) {
@@ -63,16 +64,14 @@ bool LeftoverName(const char* name, char (&temp)[MAX_PATH]) {
 PageLoadResult ReadPage(const char* name, uint16_t signature) {
     // lpDibClear is free while no clear or print runs: the new page is staged there.
     if (!lpDib || !lpDibClear) return PageLoadResult::NoMemory;
-    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return PageLoadResult::Missing;
+    ScopedFile file(CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    if (!file.IsOpen()) return PageLoadResult::Missing;
     HandleSource source(file);
     // The logical page palette is built from these same entries.
     PaletteColour palette[256];
     BuildPaletteEntries(palette);
-    const PageLoadResult result = ReadPageFile(source, signature, palette, gPageImage, lpDib, lpDibClear);
-    CloseHandle(file);
-    return result;
+    return ReadPageFile(source, signature, palette, gPageImage, lpDib, lpDibClear);
 }
 
 bool SavePage(const char* name) {
@@ -90,11 +89,13 @@ bool SavePage(const char* name) {
     // system would let its owner write over it.
     const DWORD tempAttributes = GetFileAttributesA(temp);
     if (tempAttributes != INVALID_FILE_ATTRIBUTES && (tempAttributes & FILE_ATTRIBUTE_READONLY)) return false;
-    HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    HandleSink sink(file);
-    const bool written = WritePageFile(gPageImage, lpDib, sink) && FlushFileBuffers(file);
-    CloseHandle(file);
+    bool written;
+    {
+        ScopedFile file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.IsOpen()) return false;
+        HandleSink sink(file);
+        written = WritePageFile(gPageImage, lpDib, sink) && FlushFileBuffers(file);
+    }  // closed before it replaces the page
     if (written && ReplaceWithRetries(temp, name)) return true;
     DeleteFileA(temp);
     return false;

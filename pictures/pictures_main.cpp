@@ -16,6 +16,7 @@
 #include "editions/edition.h"
 #include "pictures/picture_names.h"
 #include "pictures/picture_page.h"
+#include "support/scoped_file.h"
 
 namespace {
 
@@ -72,18 +73,14 @@ std::vector<PageFolder> FindPageFolders(const std::string& folder) {
 // The whole file, opened for reading only and sharing both ways, so a running
 // program can go on saving the page meanwhile.
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) return false;
     const DWORD size = GetFileSize(file, nullptr);
-    bool ok = size != INVALID_FILE_SIZE && size <= kLargestPageFile;
-    if (ok) {
-        bytes.resize(size);
-        DWORD read = 0;
-        ok = size == 0 || (ReadFile(file, bytes.data(), size, &read, nullptr) && read == size);
-    }
-    CloseHandle(file);
-    return ok;
+    if (size == INVALID_FILE_SIZE || size > kLargestPageFile) return false;
+    bytes.resize(size);
+    DWORD read = 0;
+    return size == 0 || (ReadFile(file, bytes.data(), size, &read, nullptr) && read == size);
 }
 
 std::wstring Wide(const std::string& text) {
@@ -94,27 +91,40 @@ std::wstring Wide(const std::string& text) {
     return wide;
 }
 
+// A COM interface pointer this scope obtained, released once at the end.
 template <typename T>
-void Release(T*& object) {
-    if (object) object->Release();
-    object = nullptr;
-}
+class ScopedCom {
+public:
+    ScopedCom() = default;
+    ~ScopedCom() {
+        if (object_) object_->Release();
+    }
+    ScopedCom(const ScopedCom&) = delete;
+    ScopedCom& operator=(const ScopedCom&) = delete;
+    T* operator->() const { return object_; }
+    T* get() const { return object_; }
+    T** out() { return &object_; }  // for the call that hands the pointer over
+
+private:
+    T* object_ = nullptr;
+};
 
 // Writes 24-bit rows from the top as a PNG through the Windows Imaging Component.
 bool WritePng(IWICImagingFactory* factory, const std::string& path, int width, int height,
               std::vector<uint8_t>& rows) {
-    IWICStream* stream = nullptr;
-    IWICBitmapEncoder* encoder = nullptr;
-    IWICBitmapFrameEncode* frame = nullptr;
-    IPropertyBag2* options = nullptr;
+    // Declared in the order of their making, so they are released in reverse.
+    ScopedCom<IWICStream> stream;
+    ScopedCom<IWICBitmapEncoder> encoder;
+    ScopedCom<IWICBitmapFrameEncode> frame;
+    ScopedCom<IPropertyBag2> options;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
     const UINT stride = UINT(width) * 3;
-    HRESULT hr = factory->CreateStream(&stream);
+    HRESULT hr = factory->CreateStream(stream.out());
     if (SUCCEEDED(hr)) hr = stream->InitializeFromFilename(Wide(path).c_str(), GENERIC_WRITE);
-    if (SUCCEEDED(hr)) hr = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder);
-    if (SUCCEEDED(hr)) hr = encoder->Initialize(stream, WICBitmapEncoderNoCache);
-    if (SUCCEEDED(hr)) hr = encoder->CreateNewFrame(&frame, &options);
-    if (SUCCEEDED(hr)) hr = frame->Initialize(options);
+    if (SUCCEEDED(hr)) hr = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.out());
+    if (SUCCEEDED(hr)) hr = encoder->Initialize(stream.get(), WICBitmapEncoderNoCache);
+    if (SUCCEEDED(hr)) hr = encoder->CreateNewFrame(frame.out(), options.out());
+    if (SUCCEEDED(hr)) hr = frame->Initialize(options.get());
     if (SUCCEEDED(hr)) hr = frame->SetSize(UINT(width), UINT(height));
     if (SUCCEEDED(hr)) hr = frame->SetPixelFormat(&format);
     // The encoder may only offer another layout; then these bytes would be misread.
@@ -122,10 +132,6 @@ bool WritePng(IWICImagingFactory* factory, const std::string& path, int width, i
     if (SUCCEEDED(hr)) hr = frame->WritePixels(UINT(height), stride, UINT(rows.size()), rows.data());
     if (SUCCEEDED(hr)) hr = frame->Commit();
     if (SUCCEEDED(hr)) hr = encoder->Commit();
-    Release(options);
-    Release(frame);
-    Release(encoder);
-    Release(stream);
     return SUCCEEDED(hr);
 }
 
@@ -222,17 +228,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         Tell("The pictures cannot be saved: Windows could not start its picture services.", MB_ICONERROR);
         return 2;
     }
-    IWICImagingFactory* factory = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(&factory)))) {
-        CoUninitialize();
+    Outcome outcome;
+    bool imaging;
+    {
+        ScopedCom<IWICImagingFactory> factory;
+        imaging = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                             IID_IWICImagingFactory, reinterpret_cast<void**>(factory.out())));
+        if (imaging)
+            for (const PageFolder& folder : folders) SaveFolder(factory.get(), folder, pictures, outcome);
+    }  // released before COM is shut down
+    CoUninitialize();
+    if (!imaging) {
         Tell("The pictures cannot be saved: the Windows Imaging Component is missing.", MB_ICONERROR);
         return 2;
     }
-    Outcome outcome;
-    for (const PageFolder& folder : folders) SaveFolder(factory, folder, pictures, outcome);
-    Release(factory);
-    CoUninitialize();
 
     if (!outcome.unreadable.empty())
         Tell("These page files could not be read, so they were skipped and left as they are:" +

@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
-constexpr int kSoundCount = 8;
+#include "app/ids.h"
 
-void LoadSounds(HINSTANCE instance);  // finds and locks wave resources 1..8
+constexpr int kSoundCount = WAVE_COUNT;
+
+void LoadSounds(HINSTANCE instance);  // finds and locks wave resources 1..kSoundCount
 void ReleaseSounds();                 // resource memory belongs to the image: nothing to free
 
 // Play asynchronously from memory, stopping any wave sound that plays. A sound

@@ -43,6 +43,9 @@ private:
 // end. Declare it before any guard that selects it, so it outlives the selection.
 using ScopedGdiObject = ScopedHandle<HGDIOBJ, DeleteObject>;
 
+// A device context made for this scope (a printer's), deleted at the end.
+using ScopedCreatedDC = ScopedHandle<HDC, DeleteDC>;
+
 // A memory context compatible with another, deleted at the end.
 class ScopedMemoryDC : public ScopedHandle<HDC, DeleteDC> {
 public:

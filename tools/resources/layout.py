@@ -33,6 +33,7 @@ PAGE_BUTTONS = [_PAGE_BUTTON_BITMAPS[i] + (x, y, w, h) for i, x, y, w, h in _PAG
 SWATCH_SIZE = IDS["SWATCH_SIZE"]
 SWATCH_COUNT = IDS["SWATCH_COUNT"]
 SWATCH_FIRST_BITMAP = IDS["IDB_SWATCH_FIRST"]
+WAVE_COUNT = IDS["WAVE_COUNT"]  # wave resources 1 to WAVE_COUNT
 _SWATCHES = _table("SWATCH_ROWS", "SWATCH", SWATCH_COUNT)
 if [k for k, _, _ in _SWATCHES] != list(range(SWATCH_COUNT)):
     raise IdsError("app/ids.h: the swatch rows are not numbered 0, 1, 2, ... in order")

@@ -1,7 +1,7 @@
 """The resource scripts that name the generated files (paths relative to the repository
 root; windres runs with -I <root>)."""
 
-from .layout import SWATCH_COUNT, SWATCH_FIRST_BITMAP
+from .layout import SWATCH_COUNT, SWATCH_FIRST_BITMAP, WAVE_COUNT
 
 SHARED_BITMAPS = [
     "TopBottomBorder", "LeftRightBorder",
@@ -24,7 +24,7 @@ def shared_rc():
         lines.append('IDB_SWATCH_FIRST + %d BITMAP "editions/shared/bitmaps/swatch%d.bmp"\n'
                      % (k, SWATCH_FIRST_BITMAP + k))
     lines.append("\n")
-    for n in range(1, 9):
+    for n in range(1, WAVE_COUNT + 1):
         lines.append('%d WAVE "editions/shared/sounds/sound%d.wav"\n' % (n, n))
     lines.append('CLEARWAVE WAVE "editions/shared/sounds/sound7.wav"\n\n')
     lines.append('EditCursor CURSOR "editions/shared/EditCursor.cur"\n')
