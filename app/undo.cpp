@@ -1,9 +1,9 @@
 #include "app/undo.h"
 
+#include "app/busy.h"
 #include "app/globals.h"
-#include "app/painting.h"
+#include "app/ids.h"
 #include "app/screen_draw.h"
-#include "dialogs/print.h"
 #include "page/draw.h"
 #include "page/history.h"
 #include "page/page_image.h"
@@ -14,7 +14,7 @@
 namespace {
 
 // The swatch pick's click: short and soft, unlike the fill's and the clear's sounds.
-constexpr int kUndoSound = 8;
+constexpr int kUndoSound = WAVE_SWATCH;
 
 PageHistory gHistory;
 
@@ -37,9 +37,7 @@ void EndPageHistory() { gHistory.Clear(); }
 bool OnUndoKey(WPARAM key) {
     if ((key != 'Z' && key != 'Y') || GetKeyState(VK_CONTROL) >= 0) return false;
     if (GetKeyState(VK_MENU) < 0) return false;  // Ctrl+Alt is AltGr on many keyboards: a character
-    if (gScreen.screenPhase != PHASE_COLOURING || gScreen.inputBlocked || gScreen.boxesOpen || PaintingBusy() ||
-        PrintingBusy())
-        return true;
+    if (gScreen.screenPhase != PHASE_COLOURING || ProgramInputBar() != InputBar::None) return true;
     const bool redo = key == 'Y' || GetKeyState(VK_SHIFT) < 0;
     bool clean = false;
     const bool changed = redo ? gHistory.Redo(lpDib, PageBytes(), clean) : gHistory.Undo(lpDib, PageBytes(), clean);
