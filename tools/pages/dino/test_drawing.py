@@ -125,9 +125,9 @@ class Plants(unittest.TestCase):
         self.assertEqual(len(svgs), len(drawings.DRAWINGS))
 
     def test_clip_art_page_keeps_the_scene_outside_the_art(self):
-        lines = next(p for p in recipes_4.PAGES if p.name == "tulips.co4").drawing().lines()
+        lines = next(p for p in recipes_4.PAGES if p.name == "daffodil.co4").drawing().lines()
         self.assertEqual(quality.failures(quality.measure(lines)), [])
-        # the ground line runs across the page on both sides of the tulips
+        # the ground line runs across the page on both sides of the daffodil
         self.assertTrue(lines[405:435, 20:60].any() and lines[405:435, 600:640].any())
         # and meets the art: no line stops short, so ground and sky stay apart
         self.assertEqual(quality.line_ends(lines), [])
