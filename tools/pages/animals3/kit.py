@@ -239,11 +239,11 @@ def shell(x, y, s=1.0):
             p("M%g %g h%g l%g %g h%gz" % (x - 8 * s, y - 6 * s, 16 * s, 4 * s, 7 * s, -24 * s)))
 
 
-def tubes(*specs, k=1.0):
+def tubes(*paths, k=1.0):
     """Outlined tubes along open paths, as one shape: every (path, width) is drawn as a
     black stroke 2 x STROKE wider, then all in white on top (legs, necks, branches)."""
-    black = "".join('<path d="%s" fill="none" stroke-width="%g"/>' % (d, w + 2 * STROKE / k) for d, w in specs)
-    white = "".join('<path d="%s" fill="none" stroke="#ffffff" stroke-width="%g"/>' % (d, w) for d, w in specs)
+    black = "".join('<path d="%s" fill="none" stroke-width="%g"/>' % (d, w + 2 * STROKE / k) for d, w in paths)
+    white = "".join('<path d="%s" fill="none" stroke="#ffffff" stroke-width="%g"/>' % (d, w) for d, w in paths)
     return black + white
 
 
