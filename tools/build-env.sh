@@ -3,19 +3,7 @@
 # that is shown only when something fails.
 tw_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# win_arch: the processor the Windows build is made for. The programs are 32-bit
-# (i686); a machine whose kernel cannot run 32-bit programs cannot run them under
-# Wine either, so there the tests run a 64-bit build (x86_64) of the same sources.
-# TW_WIN_ARCH=i686 or x86_64 chooses; tools/release.sh always builds i686.
-win_arch() {
-  if [ -n "${TW_WIN_ARCH:-}" ]; then
-    echo "$TW_WIN_ARCH"
-  elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    echo i686
-  else
-    echo x86_64
-  fi
-}
+source "$tw_root/tools/arch-env.sh"
 
 # build_tree KIND DIR [cmake arguments...]: configure (once) and build one tree.
 # KIND is win32 (the five programs and the tests run under Wine) or native (the

@@ -4,10 +4,11 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 tw_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$tw_root/tools/alsa-null.conf"
-# A kernel that cannot run 32-bit programs cannot start Wine's 32-bit loader, which
-# `wine` picks whenever it is installed: there Wine runs as 64-bit only, with the
-# 64-bit Windows build (tools/build-env.sh, win_arch), in 64-bit prefixes.
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
+# Where this machine cannot run 32-bit programs itself, Wine runs as 64-bit only
+# (`wine` would pick its 32-bit loader whenever it is installed), with the 64-bit
+# Windows build (win_arch), in 64-bit prefixes.
+source "$tw_root/tools/arch-env.sh"
+if [ "$(win_arch)" = x86_64 ] && [ -x /usr/lib/wine/wine64 ]; then
   case ":$PATH:" in *":$tw_root/tools/wine64:"*) ;; *) export PATH="$tw_root/tools/wine64:$PATH" ;; esac
   export WINELOADER=/usr/lib/wine/wine64 WINEARCH=win64
 fi

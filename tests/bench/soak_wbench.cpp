@@ -136,6 +136,12 @@ void SaveScreen(const std::string& path) {
     std::fclose(f);
 }
 
+std::string Hex(COLORREF c) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06lX", static_cast<unsigned long>(c));
+    return text;
+}
+
 // ---- A window of the soak's own, to take the focus away ------------------------------
 
 class OtherWindow {
@@ -327,6 +333,25 @@ private:
         return false;
     }
 
+    // Adds a step of the current action to its entry in the list of recent actions.
+    void Note(const std::string& step) {
+        if (recent_.empty()) recent_.push_back("warm-up");
+        recent_.back() += ", " + step;
+    }
+
+    // Which window of the program is at the front and which has the keyboard focus.
+    std::string FocusReport() {
+        const auto name = [&](HWND w) {
+            if (!w) return std::string("none");
+            if (w == s_.window()) return std::string("the main window");
+            char cls[64] = "";
+            GetClassNameA(w, cls, sizeof cls);
+            return std::string(cls) + " \"" + WindowText(w) + "\" (id " + std::to_string(GetDlgCtrlID(w)) + ")";
+        };
+        return "front: " + name(GetForegroundWindow()) + "; focus: " + name(FocusWindow()) +
+               "; main window " + (Enabled() ? "enabled" : "disabled");
+    }
+
     bool Enabled() { return IsWindowEnabled(s_.window()) != FALSE; }
 
     // The program has taken the input and is waiting for the next.
@@ -399,6 +424,7 @@ private:
         const int x = Uniform(kPageWidth), y = Uniform(kPageHeight);
         const int cell = CellAt(x, y);
         if (!Front()) return false;
+        const COLORREF before = ScreenPixel(kPageX + x, kPageY + y);
         Click(kPageX + x, kPageY + y);
         if (cell < 0) {
             ++outlineFills_;
@@ -411,8 +437,9 @@ private:
                 clean_[size_t(page_)] = false;
             }
             if (!s_.WaitForPixel(kPageX + x, kPageY + y, ScreenColour(colour_), 20000))
-                return Fail("a fill at page (" + std::to_string(x) + ", " + std::to_string(y) +
-                            ") did not show its colour within 20 s");
+                return Fail("a fill at page (" + std::to_string(x) + ", " + std::to_string(y) + ") in colour " +
+                            std::to_string(colour_) + " did not show it within 20 s (" + Hex(before) +
+                            " before the click, " + Hex(ScreenPixel(kPageX + x, kPageY + y)) + " after)");
         }
         return Settle("a fill");
     }
@@ -520,11 +547,16 @@ private:
         ClickCentre(GetDlgItem(info, 110));
         HWND about = WaitForDialog(s_, 2501, 5000);
         if (!about) return Fail("the About box did not open within 5 s");
-        if (Uniform(2))
+        if (Uniform(2)) {
+            Note("About closed by OK");
             ClickCentre(GetDlgItem(about, IDOK));
-        else
-            PressKey(Uniform(2) ? VK_RETURN : VK_ESCAPE);
-        if (!WaitUntil([&] { return !IsWindow(about); }, 5000)) return Fail("the About box did not close");
+        } else {
+            const bool enter = Uniform(2) != 0;
+            Note(enter ? "About closed by Enter" : "About closed by Escape");
+            PressKey(enter ? VK_RETURN : VK_ESCAPE);
+        }
+        if (!WaitUntil([&] { return !IsWindow(about); }, 5000))
+            return Fail("the About box did not close (" + FocusReport() + ")");
         return IsWindowVisible(info) || Fail("the Info dialog went away");
     }
 
@@ -534,6 +566,7 @@ private:
         ClickCentre(GetDlgItem(info, 111));
         HWND options = WaitForDialog(s_, 112, 5000);
         if (!options) return Fail("the Printing Options did not open within 5 s");
+        Note("Printing Options, method " + std::to_string(method) + (keep ? " kept by OK" : " left by Escape"));
         ClickCentre(GetDlgItem(options, 112 + method));
         if (!WaitUntil([&] { return SendDlgItemMessageA(options, 112 + method, BM_GETCHECK, 0, 0) == BST_CHECKED; },
                        3000))
@@ -545,7 +578,7 @@ private:
             PressKey(VK_ESCAPE);
         if (!WaitUntil([&] { return !IsWindow(options); }, 5000))
             return Fail(std::string("the Printing Options did not close after ") + (keep ? "a click on OK" : "Escape") +
-                        (GetForegroundWindow() == options ? "" : " (it was not the foreground window)"));
+                        " (" + FocusReport() + ")");
         if (keep && method != method_) {
             ++methodChanges_;
             method_ = method;
@@ -554,11 +587,15 @@ private:
     }
 
     bool CloseInfo(HWND info) {
-        if (Uniform(2))
+        if (Uniform(2)) {
+            Note("closed by Done");
             ClickCentre(GetDlgItem(info, IDOK));
-        else
+        } else {
+            Note("closed by Escape");
             PressKey(VK_ESCAPE);
-        if (!WaitUntil([&] { return !IsWindow(info); }, 5000)) return Fail("the Info dialog did not close");
+        }
+        if (!WaitUntil([&] { return !IsWindow(info); }, 5000))
+            return Fail("the Info dialog did not close (" + FocusReport() + ")");
         return Settle("the Info dialog");
     }
 

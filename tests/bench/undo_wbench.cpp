@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "tests/e2e/support/session.h"
-#include "tests/support/dib_info.h"
+#include "tests/support/page_capture.h"
 #include "tests/support/millis_now.h"
 
 using namespace e2e;
@@ -19,42 +19,6 @@ using namespace e2e;
 namespace {
 
 constexpr int kRuns = 10;
-constexpr int kW = 660, kH = 460;
-
-// Copies of the page area of the screen, 0xRRGGBB.
-class PageCapture {
-public:
-    PageCapture() {
-        BITMAPINFO info = Dib32Info(kW, -kH);
-        screen_ = GetDC(nullptr);
-        memory_ = CreateCompatibleDC(screen_);
-        bitmap_ = CreateDIBSection(screen_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        old_ = SelectObject(memory_, bitmap_);
-    }
-    ~PageCapture() {
-        SelectObject(memory_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(memory_);
-        ReleaseDC(nullptr, screen_);
-    }
-    PageCapture(const PageCapture&) = delete;
-    PageCapture& operator=(const PageCapture&) = delete;
-
-    // Whether every pixel of the page shows the colour.
-    bool AllOf(COLORREF colour) {
-        BitBlt(memory_, 0, 0, kW, kH, screen_, kPageX, kPageY, SRCCOPY);
-        GdiFlush();
-        for (size_t i = 0; i < size_t(kW) * kH; ++i)
-            if (!NearColour(bits_[i] & 0xFFFFFF, colour)) return false;
-        return true;
-    }
-
-private:
-    HDC screen_, memory_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-    uint32_t* bits_ = nullptr;
-};
 
 void PressWithCtrl(WORD key) {
     INPUT in[4] = {};

@@ -16,14 +16,14 @@
 
 #include "tests/e2e/support/linux_process.h"
 #include "tests/e2e/support/session.h"
-#include "tests/support/dib_info.h"
+#include "tests/support/page_capture.h"
 
 using namespace e2e;
 
 namespace {
 
 constexpr int kRuns = 5;
-constexpr int kW = 660, kH = 460;
+constexpr int kW = PageCapture::kWidth, kH = PageCapture::kHeight;
 // One small box: the background around it is most of the page.
 const std::vector<testdata::PageRect> kBox = {{100, 100, 300, 300}};
 
@@ -36,38 +36,6 @@ double NowMs() {
 
 // ---- The page on the screen ---------------------------------------------------------
 
-// Copies of the page area of the screen, 0xRRGGBB.
-class PageCapture {
-public:
-    PageCapture() {
-        BITMAPINFO info = Dib32Info(kW, -kH);
-        screen_ = GetDC(nullptr);
-        memory_ = CreateCompatibleDC(screen_);
-        bitmap_ = CreateDIBSection(screen_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        old_ = SelectObject(memory_, bitmap_);
-    }
-    ~PageCapture() {
-        SelectObject(memory_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(memory_);
-        ReleaseDC(nullptr, screen_);
-    }
-    PageCapture(const PageCapture&) = delete;
-    PageCapture& operator=(const PageCapture&) = delete;
-
-    void Take(std::vector<uint32_t>& into) {
-        BitBlt(memory_, 0, 0, kW, kH, screen_, kPageX, kPageY, SRCCOPY);
-        GdiFlush();
-        into.assign(bits_, bits_ + size_t(kW) * kH);
-        for (uint32_t& p : into) p &= 0xFFFFFF;
-    }
-
-private:
-    HDC screen_, memory_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-    uint32_t* bits_ = nullptr;
-};
 
 struct Walk {
     double ms = -1;        // input to the last pixel shown
