@@ -97,12 +97,15 @@ HWND ProgramDialog(DWORD pid, int controlId) {
     return nullptr;
 }
 
-// Waits for the dialog, then for the program to wait for input: a click given
-// while a dialog is still being made up may be dropped.
+// Waits for the dialog to be at the front, then for the program to wait for
+// input: a click given while a dialog is still being made up or activated may be
+// dropped, where a person would first see it come up.
 HWND WaitForDialog(Session& s, int controlId, DWORD timeoutMs) {
     HWND found = nullptr;
     WaitUntil([&] { return (found = ProgramDialog(s.program().id(), controlId)) != nullptr; }, timeoutMs);
-    if (found) s.WaitForSettled();
+    if (!found) return nullptr;
+    WaitUntil([&] { return GetForegroundWindow() == found; }, timeoutMs);
+    s.WaitForSettled();
     return found;
 }
 
@@ -306,6 +309,10 @@ public:
         std::printf("  the keyboard focus left on a button by a click (keys lost until the pointer moved): "
                     "%d times on a swatch, %d on Clear, %d on another\n",
                     focusOnButton_[0], focusOnButton_[1], focusOnButton_[2]);
+        if (dialogs_)
+            std::printf("  the Info dialog not yet back at the front when the About box or the Printing Options "
+                        "had gone: %d times\n",
+                        infoBackLate_);
         std::printf("  pages shown again that differed on the screen from what was given: %d of %d\n",
                     screenMismatches_, pageChecks_);
     }
@@ -315,7 +322,7 @@ public:
         outlineFills_ = sameFills_ = cleanClears_ = abouts_ = options_ = methodChanges_ = cancelledPrints_ = 0;
         std::fill(std::begin(prints_), std::end(prints_), 0);
         std::fill(std::begin(printMs_), std::end(printMs_), 0.0);
-        pageChecks_ = screenMismatches_ = minimised_ = restores_ = focusless_ = 0;
+        pageChecks_ = screenMismatches_ = minimised_ = restores_ = focusless_ = infoBackLate_ = 0;
         std::fill(std::begin(focusOnButton_), std::end(focusOnButton_), 0);
     }
 
@@ -337,6 +344,25 @@ private:
     void Note(const std::string& step) {
         if (recent_.empty()) recent_.push_back("warm-up");
         recent_.back() += ", " + step;
+    }
+
+    // The window under a point of the screen and the program's mouse capture, with the front and the focus.
+    std::string WindowsAt(int x, int y) {
+        const auto name = [&](HWND w) {
+            if (!w) return std::string("none");
+            if (w == s_.window()) return std::string("the main window");
+            char cls[64] = "";
+            GetClassNameA(w, cls, sizeof cls);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            return std::string(cls) + " \"" + WindowText(w) + "\" (id " + std::to_string(GetDlgCtrlID(w)) +
+                   (pid == s_.program().id() ? ", the program's)" : ", another process's)");
+        };
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(s_.window(), nullptr), &info);
+        return "under the point: " + name(WindowFromPoint(POINT{x, y})) + "; capture: " + name(info.hwndCapture) +
+               "; " + FocusReport();
     }
 
     // Which window of the program is at the front and which has the keyboard focus.
@@ -439,7 +465,8 @@ private:
             if (!s_.WaitForPixel(kPageX + x, kPageY + y, ScreenColour(colour_), 20000))
                 return Fail("a fill at page (" + std::to_string(x) + ", " + std::to_string(y) + ") in colour " +
                             std::to_string(colour_) + " did not show it within 20 s (" + Hex(before) +
-                            " before the click, " + Hex(ScreenPixel(kPageX + x, kPageY + y)) + " after)");
+                            " before the click, " + Hex(ScreenPixel(kPageX + x, kPageY + y)) + " after; " +
+                            WindowsAt(kPageX + x, kPageY + y) + ")");
         }
         return Settle("a fill");
     }
@@ -447,11 +474,20 @@ private:
         if (!Front()) return false;
         bool anyPaint = false;
         for (uint8_t c : pages_[size_t(page_)]) anyPaint = anyPaint || c != kPaperIndex;
-        if (clean_[size_t(page_)]) ++cleanClears_;
-        if (Uniform(2))
+        // A page not marked clean is cleared with the wave even when it shows only
+        // paper (a page never coloured): the window is disabled for its length. The
+        // clear begins only after the button's pressed look, so the paper on the
+        // screen alone cannot tell a clear that has ended from one yet to begin.
+        const bool wave = !clean_[size_t(page_)];
+        if (!wave) ++cleanClears_;
+        if (Uniform(2)) {
+            Note("by the C key");
             TypeChar('c');
-        else
+        } else {
+            Note("by the Clear button");
             ClickCentre(s_.Button(1003));
+        }
+        if (wave && !WaitUntil([&] { return !Enabled(); }, 5000)) return Fail("a clear did not begin within 5 s");
         pages_[size_t(page_)].fill(kPaperIndex);
         clean_[size_t(page_)] = true;
         // Every cell back to paper, then the window takes input again.
@@ -557,7 +593,7 @@ private:
         }
         if (!WaitUntil([&] { return !IsWindow(about); }, 5000))
             return Fail("the About box did not close (" + FocusReport() + ")");
-        return IsWindowVisible(info) || Fail("the Info dialog went away");
+        return BackToInfo(info);
     }
 
     // Chooses a printing method in the Printing Options, then OK (keep) or Escape.
@@ -583,7 +619,20 @@ private:
             ++methodChanges_;
             method_ = method;
         }
-        return IsWindowVisible(info) || Fail("the Info dialog went away");
+        return BackToInfo(info);
+    }
+
+    // After the About box or the Printing Options closes, the Info dialog comes back to
+    // the front; a click given while it is still being activated can be lost (the
+    // activation takes the mouse capture from the button being pressed), where a person
+    // would first see the box come back. Counted, to show how often that moment was met.
+    bool BackToInfo(HWND info) {
+        if (!IsWindowVisible(info)) return Fail("the Info dialog went away");
+        if (GetForegroundWindow() != info) ++infoBackLate_;
+        if (!WaitUntil([&] { return GetForegroundWindow() == info && IsWindowEnabled(info); }, 5000))
+            return Fail("the Info dialog did not come back to the front (" + FocusReport() + ")");
+        s_.WaitForSettled();
+        return true;
     }
 
     bool CloseInfo(HWND info) {
@@ -641,6 +690,7 @@ private:
     double printMs_[3] = {};
     int pageChecks_ = 0, screenMismatches_ = 0, minimised_ = 0, restores_ = 0, focusless_ = 0;
     int focusOnButton_[3] = {};  // a swatch, the Clear button, another button
+    int infoBackLate_ = 0;       // times the Info dialog was not yet at the front after a box closed
 };
 
 // Reads every page file back with the program's own page reader and compares

@@ -141,13 +141,15 @@ std::string ReadString(HKEY root, const std::string& path, const char* name) {
 const std::string kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tintwell";
 const std::string kActiveSetupKey = "Software\\Microsoft\\Active Setup\\Installed Components\\Tintwell";
 
-// Signalled by any write under HKLM\Software as a 32-bit program sees it (Wow6432Node);
-// Wine's own 64-bit services keep rewriting keys of the other view, which is why it is
-// not watched.
+// Signalled by any write under HKLM\Software in the view the installer under test sees:
+// the 32-bit one (Wow6432Node) for the release, the 64-bit one for the 64-bit test
+// installer, which these tests use when built 64-bit. Wine's own 64-bit services keep
+// rewriting keys of the 64-bit view, which is why only the installer's view is watched.
 class MachineRegistryWatch {
 public:
     MachineRegistryWatch() {
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software", 0, KEY_NOTIFY | KEY_WOW64_32KEY, &key_) != ERROR_SUCCESS)
+        const REGSAM view = sizeof(void*) == 8 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software", 0, KEY_NOTIFY | view, &key_) != ERROR_SUCCESS)
             return;
         event_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         const DWORD filter = REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET;

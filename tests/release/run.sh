@@ -32,7 +32,15 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-for n in 1 2 3 4 5; do unzip -q "$dist/tintwell-$n.zip" -d "$work/zips"; done
+# Where the tests' Windows build is 64-bit (this machine cannot run 32-bit programs),
+# the installer and zips under test are the 64-bit ones tools/release.sh made from it.
+setup=$dist/tintwell-setup.exe zip_dir=$dist
+if [ "$(win_arch)" != i686 ]; then
+  zip_dir=$build/release-x64/dist setup=$build/release-x64/dist/tintwell-setup.exe
+  [ -f "$setup" ] || { echo "release test: no 64-bit test installer; run tools/release.sh again" >&2; exit 2; }
+  echo "release test: this machine cannot run 32-bit programs: testing the 64-bit installer and zips"
+fi
+for n in 1 2 3 4 5; do unzip -q "$zip_dir/tintwell-$n.zip" -d "$work/zips"; done
 
 start_xvfb 800x600x16
 # A fresh copy of a ready prefix, so every run installs onto a clean machine.
@@ -54,7 +62,7 @@ mkdir -p "$HOME"
 own_folders
 first_user=$USER
 first_documents="C:\\users\\$first_user\\Documents"
-export TW_SETUP=$(winepath -w "$dist/tintwell-setup.exe") TW_ZIPS=$(winepath -w "$work/zips")
+export TW_SETUP=$(winepath -w "$setup") TW_ZIPS=$(winepath -w "$work/zips")
 start_wine_session "$build/win32/wineidle.exe"
 echo "release test: installers and zips under Wine"
 wine "$build/win32/release_tests.exe" --gtest_filter='Installer.*:Zips.*:AllUsers.InstallsForEveryone*' "$@"

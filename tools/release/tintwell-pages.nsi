@@ -2,8 +2,13 @@
 ; and songs in the folder beside it (pages\<edition>\) into the signed-in account's own
 ; Documents\Tintwell\<edition>. A page already there holds a child's colouring and is never
 ; replaced; a song is, so a newer version's music arrives.
-; makensis -DOUTFILE=<exe> -DROOT=<repository> tintwell-pages.nsi (tools/release.sh runs it).
+; makensis -DOUTFILE=<exe> -DROOT=<repository> tintwell-pages.nsi (tools/release.sh runs it;
+; -DTARGET as for tintwell.nsi).
+!ifdef TARGET
+Target ${TARGET}
+!else
 Unicode true
+!endif
 !include "LogicLib.nsh"
 
 Name "Tintwell"

@@ -10,7 +10,13 @@
 ; each account's own Documents when that account next signs in.
 ; /S installs every edition silently; the uninstaller's /S /REMOVEPAGES also removes the
 ; pages of a just-for-me install. No uninstall ever removes a child's pages otherwise.
+; -DTARGET=amd64-unicode makes a 64-bit installer of 64-bit programs, for testing the
+; installer where 32-bit programs cannot run; the release is always 32-bit.
+!ifdef TARGET
+Target ${TARGET}
+!else
 Unicode true
+!endif
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
