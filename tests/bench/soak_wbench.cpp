@@ -346,35 +346,30 @@ private:
         recent_.back() += ", " + step;
     }
 
+    // A window for a failure's report: its class, text and control id, and whose it is.
+    std::string Describe(HWND w) {
+        if (!w) return "none";
+        if (w == s_.window()) return "the main window";
+        char cls[64] = "";
+        GetClassNameA(w, cls, sizeof cls);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        return std::string(cls) + " \"" + WindowText(w) + "\" (id " + std::to_string(GetDlgCtrlID(w)) +
+               (pid == s_.program().id() ? ", the program's)" : ", another process's)");
+    }
+
     // The window under a point of the screen and the program's mouse capture, with the front and the focus.
     std::string WindowsAt(int x, int y) {
-        const auto name = [&](HWND w) {
-            if (!w) return std::string("none");
-            if (w == s_.window()) return std::string("the main window");
-            char cls[64] = "";
-            GetClassNameA(w, cls, sizeof cls);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            return std::string(cls) + " \"" + WindowText(w) + "\" (id " + std::to_string(GetDlgCtrlID(w)) +
-                   (pid == s_.program().id() ? ", the program's)" : ", another process's)");
-        };
         GUITHREADINFO info = {};
         info.cbSize = sizeof info;
         GetGUIThreadInfo(GetWindowThreadProcessId(s_.window(), nullptr), &info);
-        return "under the point: " + name(WindowFromPoint(POINT{x, y})) + "; capture: " + name(info.hwndCapture) +
+        return "under the point: " + Describe(WindowFromPoint(POINT{x, y})) + "; capture: " + Describe(info.hwndCapture) +
                "; " + FocusReport();
     }
 
     // Which window of the program is at the front and which has the keyboard focus.
     std::string FocusReport() {
-        const auto name = [&](HWND w) {
-            if (!w) return std::string("none");
-            if (w == s_.window()) return std::string("the main window");
-            char cls[64] = "";
-            GetClassNameA(w, cls, sizeof cls);
-            return std::string(cls) + " \"" + WindowText(w) + "\" (id " + std::to_string(GetDlgCtrlID(w)) + ")";
-        };
-        return "front: " + name(GetForegroundWindow()) + "; focus: " + name(FocusWindow()) +
+        return "front: " + Describe(GetForegroundWindow()) + "; focus: " + Describe(FocusWindow()) +
                "; main window " + (Enabled() ? "enabled" : "disabled");
     }
 
