@@ -367,7 +367,8 @@ private:
                "; " + FocusReport();
     }
 
-    // Which window of the program is at the front and which has the keyboard focus.
+    // Which window is at the front, which has the program's keyboard focus, and whether
+    // the main window is enabled.
     std::string FocusReport() {
         return "front: " + Describe(GetForegroundWindow()) + "; focus: " + Describe(FocusWindow()) +
                "; main window " + (Enabled() ? "enabled" : "disabled");
@@ -618,9 +619,10 @@ private:
     }
 
     // After the About box or the Printing Options closes, the Info dialog comes back to
-    // the front; a click given while it is still being activated can be lost (the
-    // activation takes the mouse capture from the button being pressed), where a person
-    // would first see the box come back. Counted, to show how often that moment was met.
+    // the front; a click given while it is still being activated was seen lost once
+    // (likely the activation taking the mouse capture from the button being pressed),
+    // where a person would first see the box come back. Counted, to show how often that
+    // moment is met.
     bool BackToInfo(HWND info) {
         if (!IsWindowVisible(info)) return Fail("the Info dialog went away");
         if (GetForegroundWindow() != info) ++infoBackLate_;
