@@ -2,6 +2,7 @@
 # Run by deb-check.sh inside the bare Debian 12 chroot, as root: DEB is the package.
 set -euo pipefail
 deb=$1
+cd /  # the user who runs the program below must be able to enter the working folder
 export DEBIAN_FRONTEND=noninteractive
 xvfb=
 fail() { echo "deb check: FAILED: $*" >&2; exit 1; }
@@ -66,7 +67,8 @@ else
   start=$(ms)
   as_kid "DISPLAY=:7 tintwell 3" >/tmp/tintwell.log 2>&1 &
   shown=0
-  for _ in $(seq 240); do
+  # A new prefix takes a minute on a real machine; DEB_CHECK_WAIT allows for a slower one.
+  for _ in $(seq $(( ${DEB_CHECK_WAIT:-120} * 2 ))); do
     if DISPLAY=:7 xwininfo -root -tree 2>/dev/null | grep -q '"Tintwell 3"'; then shown=1; break; fi
     sleep 0.5
   done

@@ -5,6 +5,8 @@
 # installs, `tintwell` without a display saying so, `tintwell 3` as an ordinary user
 # on a virtual display starting edition 3 with that user's pages in place, and
 # `apt remove` then `apt purge` leaving the pages. Prints the measured times.
+# Where this kernel cannot run 32-bit programs the same check runs on an emulated
+# computer instead (tests/release/vm.sh; about 40 minutes), as the chroot cannot.
 # Slow (about ten minutes, most of it fetching Wine) and not part of tools/test.sh;
 # run it as root after tools/release.sh, under the Wine lock as it is CPU heavy:
 #   flock /tmp/tintwell-wine.lock tests/release/deb-check.sh
@@ -17,47 +19,39 @@ deb=$(ls "$root_dir"/dist/tintwell_*_all.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || { echo "deb check: no package in dist/; run tools/release.sh first" >&2; exit 2; }
 [ "$(id -u)" = 0 ] || { echo "deb check: run it as root (it makes a chroot)" >&2; exit 2; }
 
-cache=/var/tmp/fresh-check-root.tgz
-if [ ! -f "$cache" ]; then
-  command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap >/dev/null
-  mirror=$(awk '/^URIs:/{print $2; exit}' /etc/apt/sources.list.d/debian.sources 2>/dev/null || true)
-  [ -n "$mirror" ] || mirror=$(awk '/^deb /{print $2; exit}' /etc/apt/sources.list)
-  fresh=$(mktemp -d)
-  echo "deb check: making a bare Debian 12 (once; about 3 minutes)"
-  debootstrap --variant=minbase --include=git,ca-certificates bookworm "$fresh" "$mirror" >/dev/null
-  tar -C "$fresh" -czf "$cache.$$" . && mv "$cache.$$" "$cache" && rm -rf "$fresh"
-fi
-R=$(mktemp -d)
+source "$root_dir/tests/release/vm.sh"
 apt_cache=/var/tmp/tintwell-deb-check-apt
-# The chroot has this machine's /dev mounted in it: its processes end first, and the
-# folder is removed only when nothing is mounted in it any more, never through a mount.
-cleanup() {
-  local p
-  for p in /proc/[0-9]*; do
-    [ "$(readlink "$p/root" 2>/dev/null)" = "$R" ] && kill -9 "${p#/proc/}" 2>/dev/null
-  done
-  sleep 1
-  for m in var/cache/apt/archives dev/pts dev proc; do umount "$R/$m" 2>/dev/null || umount -l "$R/$m" 2>/dev/null || true; done
-  if grep -q " $R/" /proc/mounts; then
-    echo "deb check: $R still has mounts; left in place" >&2
-  else
-    rm -rf --one-file-system "$R"
-  fi
-}
+
+# Where this kernel runs no 32-bit program, Wine cannot start here: the same check runs
+# on an emulated computer booting Debian's own kernel (tests/release/vm.sh), slower.
+if ! vm_kernel_runs_32bit && [ "${DEB_CHECK_CHROOT:-}" != 1 ]; then
+  echo "deb check: this kernel cannot run 32-bit programs: checking on an emulated Debian 12 (about 40 minutes)"
+  job=$(mktemp -d)
+  trap 'rm -rf "$job"' EXIT
+  cp "$deb" "$root_dir/tests/release/deb-check-inside.sh" "$job/"
+  cat >"$job/run.sh" <<EOF
+cp /job/$(basename "$deb") /job/deb-check-inside.sh /tmp/
+DEB_CHECK_WAIT=1800 bash /tmp/deb-check-inside.sh /tmp/$(basename "$deb")
+rc=\$?
+[ -f /tmp/edition3.xwd ] && cp /tmp/edition3.xwd /job/
+exit \$rc
+EOF
+  rc=0
+  VM_APT_CACHE=$apt_cache vm_run bare "$job" || rc=$?
+  [ -f "$job/edition3.xwd" ] && convert "xwd:$job/edition3.xwd" "${TW_BUILD:-$root_dir/build}/deb-check-edition3.png" 2>/dev/null &&
+    echo "deb check: the screen of edition 3 is in ${TW_BUILD:-$root_dir/build}/deb-check-edition3.png"
+  exit $rc
+fi
+
+vm_bare_archive
+R=$(mktemp -d)
+cleanup() { vm_release_root "$R"; }
 trap cleanup EXIT
-tar -C "$R" -xzf "$cache"
+tar -C "$R" -xzf "$vm_bare_archive"
 chmod 755 "$R"  # the archive keeps its temporary folder's mode; the chroot's users must get in
 mkdir -p "$apt_cache/partial"
-mount -t proc proc "$R/proc"
-mount --bind /dev "$R/dev"
-mount --bind /dev/pts "$R/dev/pts"
+vm_prepare_chroot "$R"
 mount --bind "$apt_cache" "$R/var/cache/apt/archives"
-cp /etc/resolv.conf "$R/etc/" 2>/dev/null || true
-if [ -d /etc/apt/sources.list.d ]; then
-  rm -f "$R/etc/apt/sources.list"
-  cp /etc/apt/sources.list.d/*.sources "$R/etc/apt/sources.list.d/" 2>/dev/null || true
-fi
-[ -f /etc/apt/sources.list ] && cp /etc/apt/sources.list "$R/etc/apt/"
 cp "$deb" "$R/tmp/"
 cp "$root_dir/tests/release/deb-check-inside.sh" "$R/tmp/"
 echo "deb check: installing $(basename "$deb") in a bare Debian 12"

@@ -62,7 +62,7 @@ DWORD RunToEnd(const std::string& commandLine, DWORD& ms) {
         return DWORD(-2);
     CloseHandle(pi.hThread);
     DWORD code = STILL_ACTIVE;
-    if (WaitForSingleObject(pi.hProcess, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
+    if (WaitForSingleObject(pi.hProcess, Patient(120000)) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
     CloseHandle(pi.hProcess);
     ms = GetTickCount() - start;
     return code;
@@ -104,11 +104,11 @@ void ExpectIntroThenPageZero(int edition, HANDLE process) {
     ProgramArt art(edition);
     EXPECT_TRUE(WaitForArt(art, "Titles", 0, 10, 330, 561, 140, 10, 10000)) << "page 0 is not shown";
     EXPECT_TRUE(WaitUntil([&] { return GetDlgItem(window, 1001) != nullptr; }, 5000));
-    Sleep(500);  // input is dropped while the screen is still being composed
+    Sleep(Patient(500));  // input is dropped while the screen is still being composed
     Activate(window);
     TypeChar('q');
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window); }, 10000)) << "Q did not quit";
-    if (process) WaitForSingleObject(process, 10000);
+    if (process) WaitForSingleObject(process, Patient(10000));
 }
 
 // A registry key in the 32-bit or the 64-bit view (a 32-bit installer on 64-bit
@@ -196,7 +196,7 @@ DWORD RunShortcut(const Shortcut& link) {
         return DWORD(-2);
     CloseHandle(pi.hThread);
     DWORD code = DWORD(-2);
-    if (WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
+    if (WaitForSingleObject(pi.hProcess, Patient(60000)) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
     CloseHandle(pi.hProcess);
     return code;
 }

@@ -2,6 +2,7 @@
 #include "tests/support/dib_info.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 
 namespace e2e {
@@ -102,7 +103,7 @@ Program::~Program() {
 
 DWORD Program::WaitForExit(DWORD timeoutMs) {
     if (!process_) return DWORD(-2);
-    if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    if (WaitForSingleObject(process_, Patient(timeoutMs)) != WAIT_OBJECT_0) return STILL_ACTIVE;
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);
     return code;
@@ -114,7 +115,18 @@ void Program::Kill() {
     WaitForSingleObject(process_, 5000);
 }
 
+DWORD Patient(DWORD timeoutMs) {
+    static const DWORD factor = [] {
+        char text[16] = "";
+        const DWORD n = GetEnvironmentVariableA("TW_TEST_SLOWDOWN", text, sizeof text);
+        const unsigned long value = n > 0 && n < sizeof text ? std::strtoul(text, nullptr, 10) : 1;
+        return DWORD(value >= 1 && value <= 100 ? value : 1);
+    }();
+    return timeoutMs == INFINITE ? INFINITE : timeoutMs * factor;
+}
+
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    timeoutMs = Patient(timeoutMs);
     const DWORD start = GetTickCount();
     for (;;) {
         if (condition()) return true;

@@ -49,6 +49,9 @@ private:
     DWORD id_ = 0;
 };
 
+// A time limit stretched by TW_TEST_SLOWDOWN (a whole factor, for a machine that
+// emulates its processor); the limits in the tests are for a real one.
+DWORD Patient(DWORD timeoutMs);
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 // The visible top-level window of a class belonging to a process (0 = any process).
