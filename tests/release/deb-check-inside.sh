@@ -13,7 +13,7 @@ apt_q() { apt-get -o DPkg::Lock::Timeout=600 -qq "$@" >/tmp/apt.log 2>&1 || { ta
 dpkg --add-architecture i386
 apt_q update
 # The checker's own tools, not the package's dependencies.
-apt_q install -y --no-install-recommends xvfb x11-utils lintian desktop-file-utils
+apt_q install -y --no-install-recommends xvfb x11-utils x11-apps lintian desktop-file-utils
 start=$(ms)
 apt_q install -y --no-install-recommends "$deb"
 echo "deb check: apt install of the package and its dependencies: $(( $(ms) - start )) ms"

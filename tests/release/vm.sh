@@ -169,7 +169,9 @@ vm_run() {
   fi
   rm -f "$job/rc" "$job/console"
   echo "vm: booting Debian 12 under processor emulation (qemu); the job's output follows"
-  timeout "${VM_TIMEOUT:-7200}" qemu-system-x86_64 -m 6G -smp "$(nproc)" -accel tcg,thread=multi -cpu max \
+  # Without SMAP: qemu's emulation reads the stack of a 32-bit program's iret as the
+  # kernel would, which SMAP forbids, and the kernel then kills Wine's 32-bit processes.
+  timeout "${VM_TIMEOUT:-7200}" qemu-system-x86_64 -m 6G -smp "$(nproc)" -accel tcg,thread=multi -cpu max,smap=off \
     -display none -vga none -monitor none -serial "file:$job/console" -no-reboot \
     -kernel "$root/vmlinuz" -initrd "$root/initrd" \
     -append "root=/dev/vda rw console=ttyS0 init=/vm-init.sh panic=-1 quiet" \
@@ -177,7 +179,7 @@ vm_run() {
     -netdev user,id=net0 -device virtio-net-pci,netdev=net0 "${shares[@]}" &
   local qemu=$!
   while [ ! -f "$job/console" ] && kill -0 $qemu 2>/dev/null; do sleep 0.2; done
-  tail -n +1 --pid=$qemu -f "$job/console" | tr -d '\r' | grep -av '^\s*$'
+  tail -n +1 --pid=$qemu -f "$job/console" | sed -u -e 's/\r//g' -e '/^\s*$/d'
   wait $qemu || true
   rm -rf "$root"
   [ -f "$job/rc" ] || { echo "vm: the job did not finish (timeout or crash); see $job/console" >&2; return 1; }
