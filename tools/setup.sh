@@ -14,7 +14,7 @@ packages=(
   googletest fonts-liberation fonts-dejavu-core
   python3 python3-pil python3-numpy python3-scipy python3-skimage librsvg2-bin
   openclipart-svg fonts-symbola
-  ghostscript sox fluidsynth fluid-soundfont-gm
+  ghostscript sox fluidsynth fluid-soundfont-gm unzip
   nsis python3-img2pdf
   libclang-rt-14-dev
 )

@@ -6,7 +6,7 @@
 # on a virtual display starting edition 3 with that user's pages in place, and
 # `apt remove` then `apt purge` leaving the pages. Prints the measured times.
 # Where this kernel cannot run 32-bit programs the same check runs on an emulated
-# computer instead (tests/release/vm.sh; about 40 minutes), as the chroot cannot.
+# computer instead (tests/release/vm.sh; about fifteen minutes), as the chroot cannot.
 # Slow (about ten minutes, most of it fetching Wine) and not part of tools/test.sh;
 # run it as root after tools/release.sh, under the Wine lock as it is CPU heavy:
 #   flock /tmp/tintwell-wine.lock tests/release/deb-check.sh
@@ -25,7 +25,7 @@ apt_cache=/var/tmp/tintwell-deb-check-apt
 # Where this kernel runs no 32-bit program, Wine cannot start here: the same check runs
 # on an emulated computer booting Debian's own kernel (tests/release/vm.sh), slower.
 if ! vm_kernel_runs_32bit && [ "${DEB_CHECK_CHROOT:-}" != 1 ]; then
-  echo "deb check: this kernel cannot run 32-bit programs: checking on an emulated Debian 12 (about 40 minutes)"
+  echo "deb check: this kernel cannot run 32-bit programs: checking on an emulated Debian 12 (about fifteen minutes)"
   job=$(mktemp -d)
   trap 'rm -rf "$job"' EXIT
   cp "$deb" "$root_dir/tests/release/deb-check-inside.sh" "$job/"

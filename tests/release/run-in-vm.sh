@@ -27,6 +27,8 @@ cat >"$job/run.sh" <<EOF
 tar -C / -xf /job/src.tar
 cd $(printf %q "$tw_root")
 source tests/release/vm.sh
+# The image was set up by an earlier tools/setup.sh; this one adds what it lacks.
+tools/setup.sh
 vm_kernel_runs_32bit && echo "vm: this kernel runs 32-bit programs: \$(/usr/lib/wine/wine --version)"
 TW_BUILD=$(printf %q "$vm_build") TW_TEST_SLOWDOWN=\${TW_TEST_SLOWDOWN:-10} tests/release/run.sh $(printf '%q ' "$@")
 EOF
