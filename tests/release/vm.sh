@@ -61,7 +61,8 @@ vm_prepare_chroot() {
     rm -f "$root/etc/apt/sources.list"
     cp /etc/apt/sources.list.d/*.sources "$root/etc/apt/sources.list.d/" 2>/dev/null || true
   fi
-  [ -f /etc/apt/sources.list ] && cp /etc/apt/sources.list "$root/etc/apt/"
+  # Not every host has the one-line list; a missing one is no failure.
+  if [ -f /etc/apt/sources.list ]; then cp /etc/apt/sources.list "$root/etc/apt/"; fi
 }
 
 # The computer's first process: the console, the network of qemu's user mode, the
