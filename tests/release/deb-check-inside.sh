@@ -76,7 +76,10 @@ else
   echo "deb check: edition 3's window opened $(( $(ms) - start )) ms after tintwell 3 (a new Wine prefix)"
   sleep 3
   DISPLAY=:7 xwd -root -silent >/tmp/edition3.xwd || true
-  sed 's/^/  tintwell: /' /tmp/tintwell.log
+  sed 's/^/  | /' /tmp/tintwell.log
+  if ! ls /dev/snd/pcmC*p >/dev/null 2>&1 && grep -q 'ALSA lib' /tmp/tintwell.log; then
+    fail "without a sound device ALSA's complaints reach the terminal"
+  fi
   [ -d "/home/kid/.local/share/tintwell/wine/drive_c" ] || fail "no Wine prefix in ~/.local/share/tintwell"
   as_kid "WINEPREFIX=/home/kid/.local/share/tintwell/wine wineserver -k" || true
   sleep 1
