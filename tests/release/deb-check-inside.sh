@@ -24,7 +24,14 @@ entries=(/usr/share/applications/tintwell-*.desktop)
 desktop-file-validate "${entries[@]}" || fail "desktop-file-validate"
 for e in "${entries[@]}"; do
   icon=$(sed -n 's/^Icon=//p' "$e")
-  ls /usr/share/icons/hicolor/*/apps/"$icon".png >/dev/null 2>&1 || fail "$e: no icon $icon"
+  # From the panel's 16 pixels to an app grid's 256, never an enlarged small one.
+  for size in 16 32 48 64 128 256; do
+    png=/usr/share/icons/hicolor/${size}x$size/apps/$icon.png
+    [ -f "$png" ] || fail "$e: no $size-pixel icon $icon"
+    # The PNG's width, from its header, is the size its folder names.
+    width=$(od -An -tu1 -j16 -N4 "$png" | awk '{print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4}')
+    [ "$width" = "$size" ] || fail "$png is $width pixels wide"
+  done
 done
 man -w tintwell >/dev/null || fail "no manual page"
 

@@ -17,6 +17,7 @@ import sys
 from PIL import Image
 
 import names
+from resources import edition_art  # names puts tools/ on the path
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 # One time for every file, so the same sources make the same package.
@@ -53,15 +54,26 @@ def desktop_entry(name, generic, comment, command, icon):
             "Keywords=colouring;coloring;painting;children;\n" % (name, generic, comment, command, icon))
 
 
+# Menus and app grids show icons from 48 to 256 pixels: those are drawn afresh at each size
+# rather than enlarged from the programs' 32-pixel icon.
+LARGE_ICON_SIZES = (48, 64, 128, 256)
+
+
 def icons(root):
-    """Each edition's icon, every size its .ico holds, as hicolor PNGs named tintwell-N."""
+    """Each edition's icon as hicolor PNGs named tintwell-N: every size its .ico holds, as the
+    program shows it, and the larger sizes drawn by the same hand."""
+    def save(image, size, n):
+        path = os.path.join(root, "usr/share/icons/hicolor/%dx%d/apps/tintwell-%d.png" % (size, size, n))
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        image.save(path, optimize=True)
+        os.chmod(path, 0o644)
+
     for n in range(1, 6):
         ico = Image.open(os.path.join(names.REPO, "editions", str(n), "art", "TWLIcon.ico"))
-        for size in sorted(ico.ico.sizes()):
-            path = os.path.join(root, "usr/share/icons/hicolor/%dx%d/apps/tintwell-%d.png" % (size + (n,)))
-            os.makedirs(os.path.dirname(path), exist_ok=True)
-            ico.ico.getimage(size).convert("RGBA").save(path, optimize=True)
-            os.chmod(path, 0o644)
+        for width, _ in sorted(ico.ico.sizes()):
+            save(ico.ico.getimage((width, width)).convert("RGBA"), width, n)
+        for size in LARGE_ICON_SIZES:
+            save(edition_art.icon_rgba(n, size), size, n)
 
 
 def launcher():

@@ -133,6 +133,16 @@ def icon_image(edition, size):
     return img, opaque
 
 
+def icon_rgba(edition, size):
+    """The program icon drawn at any size with a smooth edge, for desktops that show large icons."""
+    img, _ = icon_image(edition, size)
+    mask = Image.new("L", (size * 4, size * 4), 0)
+    ImageDraw.Draw(mask).rounded_rectangle([2, 2, size * 4 - 3, size * 4 - 3], radius=7 * size / 32.0 * 4, fill=255)
+    rgba = Image.fromarray(img, "RGB").convert("RGBA")
+    rgba.putalpha(mask.reduce(4))
+    return rgba
+
+
 def _icon_crayon(c, k):
     pts = [(6, 6), (12, 8.5), (8.5, 12)]
     body = [(12, 8.5), (26, 22.5), (22.5, 26), (8.5, 12)]
