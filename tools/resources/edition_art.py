@@ -127,19 +127,22 @@ def icon_image(edition, size):
     c.rrect(3 * k, 2.5 * k, 29 * k, 12 * k, 5 * k, fill=(255, 255, 255, 60))
     _ICON_SYMBOLS[edition](c, k)
     img = c.result()
-    mask = Image.new("L", (size * 4, size * 4), 0)
-    ImageDraw.Draw(mask).rounded_rectangle([2, 2, size * 4 - 3, size * 4 - 3], radius=7 * k * 4, fill=255)
-    opaque = np.asarray(mask.reduce(4)) >= 128
+    opaque = np.asarray(_icon_coverage(size)) >= 128
     return img, opaque
+
+
+def _icon_coverage(size):
+    """How much of each pixel the icon's rounded tile covers (0-255), drawn at four times the size."""
+    mask = Image.new("L", (size * 4, size * 4), 0)
+    ImageDraw.Draw(mask).rounded_rectangle([2, 2, size * 4 - 3, size * 4 - 3], radius=7 * size / 32.0 * 4, fill=255)
+    return mask.reduce(4)
 
 
 def icon_rgba(edition, size):
     """The program icon drawn at any size with a smooth edge, for desktops that show large icons."""
     img, _ = icon_image(edition, size)
-    mask = Image.new("L", (size * 4, size * 4), 0)
-    ImageDraw.Draw(mask).rounded_rectangle([2, 2, size * 4 - 3, size * 4 - 3], radius=7 * size / 32.0 * 4, fill=255)
     rgba = Image.fromarray(img, "RGB").convert("RGBA")
-    rgba.putalpha(mask.reduce(4))
+    rgba.putalpha(_icon_coverage(size))
     return rgba
 
 
